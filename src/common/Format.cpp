@@ -1,0 +1,107 @@
+#include "common/Format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace calvora {
+namespace {
+
+// Adds one unit at the last digit of `digits`; returns true when the carry ran
+// off the front (all nines), in which case `digits` is now all zeros.
+bool IncrementDigits(std::string& digits) {
+  for (std::size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] == '9') {
+      digits[i] = '0';
+    } else {
+      ++digits[i];
+      return false;
+    }
+  }
+  return true;
+}
+
+// Keeps the first `cut` digits of `all`, rounding half away from zero on the
+// digit that follows. `all` is the exact expansion, so a 5 there means "at or
+// above the half". Returns the kept digits; `intLen` grows by one on a carry.
+std::string RoundDigits(const std::string& all, std::size_t cut, std::size_t& intLen) {
+  std::string kept = all.substr(0, cut);
+  if (cut < all.size() && all[cut] >= '5') {
+    if (IncrementDigits(kept)) {
+      kept.insert(kept.begin(), '1');
+      ++intLen;
+    }
+  }
+  return kept;
+}
+
+std::string Scientific(const std::string& all, std::size_t first, std::size_t intLen, bool negative,
+                       int precision, char separator) {
+  std::size_t dummyLen = 0;
+  std::string kept = RoundDigits(all, first + precision, dummyLen);
+  kept = kept.substr(first);
+  int exponent = static_cast<int>(intLen) - 1 - static_cast<int>(first);
+  if (kept.size() > static_cast<std::size_t>(precision)) {  // carry: 9.99 -> 10.0
+    kept.pop_back();
+    ++exponent;
+  }
+  std::string out = negative ? "-" : "";
+  out += kept[0];
+  if (precision > 1) {
+    out += separator;
+    out += kept.substr(1);
+  }
+  char expText[16];
+  std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+  return out + expText;
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int precision, int digits, char decimalSeparator) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  precision = std::max(precision, 1);
+  digits = std::max(digits, 0);
+
+  // glibc writes the exact decimal value of a double; 1100 decimals hold every
+  // digit of the smallest subnormal.
+  static thread_local char buffer[1500];
+  std::snprintf(buffer, sizeof buffer, "%.1100f", std::fabs(value));
+  std::string text(buffer);
+  const std::size_t point = text.find('.');
+  std::size_t intLen = point;
+  const std::string all = text.substr(0, point) + text.substr(point + 1);
+
+  const std::size_t first = all.find_first_not_of('0');
+  const bool negative = std::signbit(value);
+  std::string zeroText = "0";
+  if (digits > 0) zeroText += decimalSeparator + std::string(digits, '0');
+  if (first == std::string::npos) return zeroText;
+
+  // Keep digits up to the coarser of the P-th significant digit and the D-th
+  // decimal.
+  const std::size_t cut = std::min(intLen + digits, first + precision);
+  std::size_t roundedIntLen = intLen;
+  std::string kept = RoundDigits(all, cut, roundedIntLen);
+  kept.resize(roundedIntLen + digits, '0');
+
+  std::string integer = kept.substr(0, roundedIntLen);
+  const std::string fraction = kept.substr(roundedIntLen);
+  integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
+  if (integer.size() > static_cast<std::size_t>(precision)) {
+    return Scientific(all, first, intLen, negative, precision, decimalSeparator);
+  }
+  const bool roundsToZero = kept.find_first_not_of('0') == std::string::npos;
+  if (roundsToZero) return zeroText;
+
+  std::string out = negative ? "-" : "";
+  out += integer;
+  if (digits > 0) {
+    out += decimalSeparator;
+    out += fraction;
+  }
+  return out;
+}
+
+}  // namespace calvora

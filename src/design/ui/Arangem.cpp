@@ -1,0 +1,8 @@
+#include "design/ui/Arangem.h"
+
+TArrangem* Arrangem = nullptr;
+
+TArrangem::TArrangem(QWidget* parent) : QDialog(parent) {
+  setObjectName("Arrangem");
+  setWindowTitle("");
+}

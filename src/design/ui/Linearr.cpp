@@ -1,0 +1,8 @@
+#include "design/ui/Linearr.h"
+
+TInlinedlg* Inlinedlg = nullptr;
+
+TInlinedlg::TInlinedlg(QWidget* parent) : QDialog(parent) {
+  setObjectName("Inlinedlg");
+  setWindowTitle("");
+}

@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "shell/Screens.h"
+#include "shell/Main.h"
+#include "shell/Splash.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  Splashform = new TSplashform;
+  Splashform->show();
+  Splashform->repaint();
+  QApplication::setApplicationName("Calvora");
+  QApplication::setApplicationDisplayName("Calvora");
+  CreateScreens();
+  Mainform->show();
+  return app.exec();
+}
