@@ -1,0 +1,4 @@
+#include "thermal/ui/ThermalRun.h"
+
+// Placeholder until the solver is wired in.
+void RunThermalAnalysis() {}
