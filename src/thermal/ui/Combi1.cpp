@@ -1,8 +1,240 @@
 #include "thermal/ui/Combi1.h"
 
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "common/ui/Help.h"
+#include "shell/Centre.h"
+#include "shell/Main.h"
+#include "thermal/ui/ThermalRun.h"
+
 TCombi1Dlg* Combi1Dlg = nullptr;
+
+namespace {
+
+namespace ti = calvora::thermal_input;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <std::size_t N>
+QStringList Items(const std::array<std::string_view, N>& items) {
+  QStringList list;
+  for (std::string_view item : items)
+    list << Text(item);
+  return list;
+}
+
+const QColor kUnknownCaptionColour(128, 128, 128);
+const QColor kKnownCaptionColour(0, 0, 0);
+const QColor kReminderColour(0, 128, 0);
+
+void SetCaptionColour(QWidget* caption, const QColor& colour) {
+  QPalette palette = caption->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  caption->setPalette(palette);
+}
+
+}  // namespace
 
 TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   setObjectName("Combi1Dlg");
-  setWindowTitle("Calvora  v1.0");
+  setWindowTitle(Text(ti::kWindowCaption));
+
+  Label2 = new QLabel(Text(ti::kInstruction), this);
+  Label2->setObjectName("Label2");
+  Label2->setWordWrap(true);
+
+  auto* quantities = new QFrame(this);
+  quantities->setObjectName("Panel1");
+  quantities->setFrameShape(QFrame::StyledPanel);
+  auto* grid = new QGridLayout(quantities);
+  grid->setHorizontalSpacing(16);
+  grid->setColumnStretch(0, 1);
+
+  for (int i = 0; i < ti::kQuantityCount; ++i) {
+    const ti::QuantityRow& row = ti::kQuantityRows[i];
+    auto* field = new QLineEdit(this);
+    field->setObjectName(Text(row.editName));
+    field->setToolTip(Text(ti::kEditHint));
+    field->setMinimumWidth(140);
+    // The row keeps its place while its field is hidden for an unknown value.
+    QSizePolicy policy = field->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    field->setSizePolicy(policy);
+    edits_[i] = field;
+
+    QWidget* captionWidget = nullptr;
+    if (row.mayBeUnknown) {
+      auto* box = new QCheckBox(Text(row.caption), this);
+      box->setObjectName(Text(row.captionName));
+      box->setToolTip(Text(ti::kCheckBoxHint));
+      SetCaptionColour(box, kKnownCaptionColour);
+      connect(box, &QCheckBox::toggled, this,
+              [this, box, field](bool checked) { UnknownToggled(box, field, checked); });
+      captionWidget = box;
+    } else {
+      auto* label = new QLabel(Text(row.caption), this);
+      label->setObjectName(Text(row.captionName));
+      label->setBuddy(field);
+      // Line the label's text up with the check boxes' texts.
+      label->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                       style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+      captionWidget = label;
+    }
+    captions_[i] = captionWidget;
+    grid->addWidget(captionWidget, i, 0);
+    grid->addWidget(field, i, 1);
+  }
+
+  using Q = ti::Quantity;
+  Edit1 = edit(Q::Th1);
+  Edit3 = edit(Q::Tc1);
+  Edit2 = edit(Q::Th0);
+  Edit4 = edit(Q::Tc0);
+  Edit5 = edit(Q::Mh);
+  Edit6 = edit(Q::Mc);
+  Edit7 = edit(Q::Q);
+  Edit8 = edit(Q::A);
+  Edit9 = edit(Q::U);
+  Edit10 = edit(Q::Cc);
+  Edit11 = edit(Q::Ch);
+  CheckBox2 = checkBox(Q::Th0);
+  CheckBox4 = checkBox(Q::Tc0);
+  CheckBox5 = checkBox(Q::Mh);
+  CheckBox6 = checkBox(Q::Mc);
+  CheckBox7 = checkBox(Q::Q);
+  CheckBox8 = checkBox(Q::A);
+  CheckBox9 = checkBox(Q::U);
+  Label1 = static_cast<QLabel*>(caption(Q::Th1));
+  Label3 = static_cast<QLabel*>(caption(Q::Tc1));
+  Label10 = static_cast<QLabel*>(caption(Q::Cc));
+  Label11 = static_cast<QLabel*>(caption(Q::Ch));
+
+  RadioGroup1 = new RadioGroup("RadioGroup1", Text(ti::kExchangerTypeCaption),
+                               Items(ti::kExchangerTypes), 1, this);
+  RadioGroup2 = new RadioGroup("RadioGroup2", Text(ti::kCrossFlowCaption),
+                               Items(ti::kCrossFlowMixings), 1, this);
+  {
+    // Showing the mixing choice must not move or resize anything else.
+    QSizePolicy policy = RadioGroup2->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    RadioGroup2->setSizePolicy(policy);
+  }
+  connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, &TCombi1Dlg::ExchangerTypeChanged);
+  RadioGroup2->hide();
+  RadioGroup1->setItemIndex(0);
+  RadioGroup2->setItemIndex(0);
+
+  Label4 = new QLabel(Text(ti::kReminder), this);
+  Label4->setObjectName("Label4");
+  Label4->setWordWrap(true);
+  Label4->setAlignment(Qt::AlignCenter);
+  SetCaptionColour(Label4, kReminderColour);
+
+  OkBtn = new QPushButton(Text(ti::kOkCaption), this);
+  OkBtn->setObjectName("OkBtn");
+  OkBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  OkBtn->setDefault(true);
+  CancelBtn = new QPushButton(Text(ti::kBackCaption), this);
+  CancelBtn->setObjectName("CancelBtn");
+  CancelBtn->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  HelpBtn = new QPushButton(Text(ti::kHelpCaption), this);
+  HelpBtn->setObjectName("HelpBtn");
+  HelpBtn->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  BitBtn1 = new QPushButton(Text(ti::kQuitCaption), this);
+  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+
+  connect(OkBtn, &QPushButton::clicked, this, [] { RunThermalAnalysis(); });
+  connect(CancelBtn, &QPushButton::clicked, this, &TCombi1Dlg::close);
+  connect(HelpBtn, &QPushButton::clicked, this, [] { OpenHelpTopic(Text(ti::kHelpTopic)); });
+  connect(BitBtn1, &QPushButton::clicked, this, &TCombi1Dlg::Quit);
+
+  auto* buttons = new QGridLayout;
+  buttons->addWidget(OkBtn, 0, 0);
+  buttons->addWidget(CancelBtn, 0, 1);
+  buttons->addWidget(HelpBtn, 1, 0);
+  buttons->addWidget(BitBtn1, 1, 1);
+
+  auto* side = new QVBoxLayout;
+  side->addStretch(1);
+  side->addWidget(Label4);
+  side->addSpacing(8);
+  side->addLayout(buttons);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(RadioGroup1, 0, Qt::AlignTop);
+  bottom->addWidget(RadioGroup2, 0, Qt::AlignTop);
+  bottom->addLayout(side, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label2);
+  layout->addWidget(quantities);
+  layout->addLayout(bottom);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  // Check boxes first, then the fields top to bottom, then the choices and buttons.
+  QList<QWidget*> order = {CheckBox2, CheckBox4, CheckBox5, CheckBox6,
+                           CheckBox7, CheckBox8, CheckBox9};
+  for (QLineEdit* field : edits_)
+    order << field;
+  for (int i = 0; i < RadioGroup1->count(); ++i)
+    order << RadioGroup1->button(i);
+  for (int i = 0; i < RadioGroup2->count(); ++i)
+    order << RadioGroup2->button(i);
+  order << OkBtn << CancelBtn << HelpBtn << BitBtn1;
+  for (int i = 1; i < order.size(); ++i)
+    setTabOrder(order[i - 1], order[i]);
+}
+
+QLineEdit* TCombi1Dlg::edit(calvora::thermal_input::Quantity quantity) const {
+  return edits_[static_cast<int>(quantity)];
+}
+
+QWidget* TCombi1Dlg::caption(calvora::thermal_input::Quantity quantity) const {
+  return captions_[static_cast<int>(quantity)];
+}
+
+QCheckBox* TCombi1Dlg::checkBox(calvora::thermal_input::Quantity quantity) const {
+  return ti::Row(quantity).mayBeUnknown ? static_cast<QCheckBox*>(caption(quantity)) : nullptr;
+}
+
+void TCombi1Dlg::UnknownToggled(QCheckBox* box, QLineEdit* field, bool checked) {
+  field->setVisible(!checked);
+  SetCaptionColour(box, checked ? kUnknownCaptionColour : kKnownCaptionColour);
+}
+
+void TCombi1Dlg::ExchangerTypeChanged(int index) {
+  RadioGroup2->setVisible(RadioGroup1->itemText(index) == Text(ti::kCrossFlow));
+}
+
+void TCombi1Dlg::reject() {
+  close();
+}
+
+void TCombi1Dlg::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (Mainform)
+    Mainform->show();
+}
+
+void TCombi1Dlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!centred_) {
+    centred_ = true;
+    CentreOnScreen(this);
+  }
+}
+
+void TCombi1Dlg::Quit() {
+  close();
+  if (Mainform)
+    Mainform->close();
 }

@@ -1,13 +1,84 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+#include "common/ui/RadioGroup.h"
+#include "thermal/InputCaptions.h"
+
+// The input screen of the thermal analysis: the user marks three of Th0, Tc0, Mh,
+// Mc, Q, A, U as unknown, enters the others with the inlet temperatures and the
+// specific heats, picks the exchanger type (and for cross flow the mixing case)
+// and presses OK. The controls are public so the thermal run can read them.
 class TCombi1Dlg : public QDialog {
   Q_OBJECT
  public:
   explicit TCombi1Dlg(QWidget* parent = nullptr);
+
+  // Edit fields, named as on the form: Edit1 Th1, Edit3 Tc1, Edit2 Th0, Edit4 Tc0,
+  // Edit5 Mh, Edit6 Mc, Edit7 Q, Edit8 A, Edit9 U, Edit10 cc, Edit11 ch.
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+  QLineEdit* Edit3;
+  QLineEdit* Edit4;
+  QLineEdit* Edit5;
+  QLineEdit* Edit6;
+  QLineEdit* Edit7;
+  QLineEdit* Edit8;
+  QLineEdit* Edit9;
+  QLineEdit* Edit10;
+  QLineEdit* Edit11;
+
+  // "Unknown" check boxes: CheckBox2 Th0, CheckBox4 Tc0, CheckBox5 Mh, CheckBox6 Mc,
+  // CheckBox7 Q, CheckBox8 A, CheckBox9 U.
+  QCheckBox* CheckBox2;
+  QCheckBox* CheckBox4;
+  QCheckBox* CheckBox5;
+  QCheckBox* CheckBox6;
+  QCheckBox* CheckBox7;
+  QCheckBox* CheckBox8;
+  QCheckBox* CheckBox9;
+
+  // Captions of the always-known rows: Label1 Th1, Label3 Tc1, Label10 cc, Label11 ch.
+  QLabel* Label1;
+  QLabel* Label3;
+  QLabel* Label10;
+  QLabel* Label11;
+  QLabel* Label2;  // the instruction above the quantities
+  QLabel* Label4;  // the green reminder to choose the exchanger type
+
+  RadioGroup* RadioGroup1;  // "Type of Heat Exchanger"
+  RadioGroup* RadioGroup2;  // "Type of Cross Flow", shown only for "Cross Flow"
+
+  QPushButton* OkBtn;
+  QPushButton* CancelBtn;  // "&Back"
+  QPushButton* HelpBtn;
+  QPushButton* BitBtn1;  // "&Quit"
+
+  // The edit field and the caption control (label or check box) of a row.
+  QLineEdit* edit(calvora::thermal_input::Quantity quantity) const;
+  QWidget* caption(calvora::thermal_input::Quantity quantity) const;
+  // The check box of a quantity that may be unknown, nullptr for the others.
+  QCheckBox* checkBox(calvora::thermal_input::Quantity quantity) const;
+
+  // Escape and "&Back" close the screen like its close box, so the main menu returns.
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void UnknownToggled(QCheckBox* box, QLineEdit* field, bool checked);
+  void ExchangerTypeChanged(int index);
+  void Quit();
+
+  QLineEdit* edits_[calvora::thermal_input::kQuantityCount] = {};
+  QWidget* captions_[calvora::thermal_input::kQuantityCount] = {};
+  bool centred_ = false;
 };
 
 extern TCombi1Dlg* Combi1Dlg;
