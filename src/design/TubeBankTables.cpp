@@ -1,5 +1,7 @@
 #include "design/TubeBankTables.h"
 
+#include <cmath>
+
 namespace calvora {
 
 namespace {
@@ -11,12 +13,14 @@ struct HeaderPosition {
   std::size_t index = 0;
 };
 
+// Quiet comparisons, so a NaN key raises no flag of its own.
 HeaderPosition Locate(double key, std::span<const double> headers) {
   for (std::size_t i = 0; i < headers.size(); ++i) {
     if (key == headers[i]) {
       return {HeaderPosition::OnHeader, i};
     }
-    if (i + 1 < headers.size() && key > headers[i] && key < headers[i + 1]) {
+    if (i + 1 < headers.size() && std::isgreater(key, headers[i]) &&
+        std::isless(key, headers[i + 1])) {
       return {HeaderPosition::Between, i};
     }
   }

@@ -16,9 +16,10 @@ double Interpolate(double temperature, double lowerTemperature, double upperTemp
 }  // namespace
 
 bool LookUpFluidTable(const FluidTable& table, double temperature, FluidProperties& properties) {
-  // Walk up the rows while the temperature lies above the previous one; the first row
-  // that is not below it either matches exactly or closes the bracketing pair. Below
-  // the first row there is no pair and nothing is written, as above the last row.
+  // Quiet comparisons (std::isless, std::isgreater) throughout, so a NaN temperature
+  // raises no flag here. Walk up the rows while the temperature lies above the previous one; the
+  // first row that is not below it either matches exactly or closes the bracketing pair. Below the
+  // first row there is no pair and nothing is written, as above the last row.
   std::size_t i = 0;
   do {
     const FluidTableRow& row = table[i];
@@ -26,7 +27,7 @@ bool LookUpFluidTable(const FluidTable& table, double temperature, FluidProperti
       properties = row.properties;
       return true;
     }
-    if (temperature < row.temperature) {
+    if (std::isless(temperature, row.temperature)) {
       if (i == 0) {
         return false;
       }
@@ -43,7 +44,7 @@ bool LookUpFluidTable(const FluidTable& table, double temperature, FluidProperti
       return true;
     }
     ++i;
-  } while (i < table.size() && temperature > table[i - 1].temperature);
+  } while (i < table.size() && std::isgreater(temperature, table[i - 1].temperature));
   return false;
 }
 
@@ -92,7 +93,8 @@ bool TemperatureInRange(FluidKind kind, double temperature) {
     return true;
   }
   const TemperatureRange range = FluidTemperatureRange(kind);
-  return temperature >= range.minimum && temperature <= range.maximum;
+  return std::isgreaterequal(temperature, range.minimum) &&
+         std::islessequal(temperature, range.maximum);
 }
 
 FluidProperties StartingProperties(FluidKind kind, double temperature) {
@@ -100,17 +102,17 @@ FluidProperties StartingProperties(FluidKind kind, double temperature) {
   if (table == nullptr) {
     return {};
   }
-  // Quiet comparisons only (no subtraction of a possibly infinite temperature), so
+  // Quiet comparisons only (and no subtraction of a possibly infinite temperature), so
   // this never raises a flag of its own.
-  if (!(temperature > table->front().temperature)) {
+  if (!std::isgreater(temperature, table->front().temperature)) {
     return table->front().properties;  // below the range, at its start, or NaN
   }
   for (std::size_t i = 1; i < table->size(); ++i) {
     const FluidTableRow& below = (*table)[i - 1];
     const FluidTableRow& above = (*table)[i];
-    if (temperature <= above.temperature) {
+    if (std::islessequal(temperature, above.temperature)) {
       const double middle = 0.5 * (below.temperature + above.temperature);
-      return temperature <= middle ? below.properties : above.properties;
+      return std::islessequal(temperature, middle) ? below.properties : above.properties;
     }
   }
   return table->back().properties;
