@@ -1,13 +1,31 @@
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+// The main menu: what the program does, and the choice between the thermal
+// analysis and the design calculation. It is the application's main window:
+// closing it ends the program.
 class TMainform : public QWidget {
   Q_OBJECT
  public:
   explicit TMainform(QWidget* parent = nullptr);
+
+  QPushButton* BitBtn1;  // thermal analysis
+  QPushButton* BitBtn2;  // design calculation
+  QPushButton* BitBtn3;  // "&Quit"
+  QPushButton* BitBtn4;  // help
+
+ signals:
+  // Emitted when the main menu closes, just before the application is told to quit.
+  void programEnding();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  bool centred_ = false;
 };
 
 extern TMainform* Mainform;

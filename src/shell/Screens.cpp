@@ -1,5 +1,7 @@
 #include "shell/Screens.h"
 
+#include <QApplication>
+
 #include "design/ui/Arangem.h"
 #include "design/ui/Combi2.h"
 #include "design/ui/Crosmix.h"
@@ -16,6 +18,9 @@
 // Every screen is a top-level window without a Qt parent: dialogs of a
 // disabled screen must stay enabled, and each lives for the whole run.
 void CreateScreens() {
+  // Only closing the main menu ends the run; the other screens are hidden, not
+  // closed, and a closing screen shows its parent first.
+  QApplication::setQuitOnLastWindowClosed(false);
   Mainform = new TMainform;
   Combi1Dlg = new TCombi1Dlg;
   Combi2Dlg = new TCombi2Dlg;

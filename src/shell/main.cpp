@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "shell/Screens.h"
 #include "shell/Main.h"
+#include "shell/Screens.h"
 #include "shell/Splash.h"
 
 int main(int argc, char* argv[]) {
