@@ -2,12 +2,29 @@
 
 #include <QDialog>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
+// The six standard shell-and-tube layouts (RadioButton1 to RadioButton6, each
+// with its second line Label1 to Label6); exactly one is checked.
 class TArrangem : public QDialog {
   Q_OBJECT
  public:
   explicit TArrangem(QWidget* parent = nullptr);
+
+  // TubeLayout 1 to 6 of the checked button.
+  int layout() const;
+  QRadioButton* button(int index) const { return buttons_[index]; }
+  QLabel* secondLine(int index) const { return lines_[index]; }
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QButtonGroup* group_ = nullptr;
+  QRadioButton* buttons_[6] = {};
+  QLabel* lines_[6] = {};
 };
 
 extern TArrangem* Arrangem;

@@ -1,8 +1,614 @@
 #include "design/ui/Combi2.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "analyses/CompactSurfaces.h"
+#include "common/Errors.h"
+#include "common/FloatingPoint.h"
+#include "common/Format.h"
+#include "common/Numbers.h"
+#include "common/ui/Help.h"
+#include "common/ui/QtMessages.h"
+#include "common/ui/RadioGroup.h"
+#include "design/DesignCaptions.h"
+#include "design/Materials.h"
+#include "design/ui/Arangem.h"
+#include "design/ui/Crosmix.h"
+#include "design/ui/Linearr.h"
+#include "design/ui/Other1.h"
+#include "design/ui/Other2.h"
+#include "design/ui/PageRuns.h"
+#include "design/ui/Pressu.h"
+#include "design/ui/Stagearr.h"
+#include "properties/FluidTables.h"
+#include "shell/Main.h"
+
 TCombi2Dlg* Combi2Dlg = nullptr;
+
+namespace dt = calvora::design;
+
+namespace {
+
+enum Page { kDoublePipe = 0, kCrossFlow = 1, kShellAndTube = 2, kCompacts = 3 };
+constexpr int kOtherItem = 3;
+constexpr int kOtherMaterialItem = 4;
+
+QString Q(std::string_view text) {
+  return DesignText(text);
+}
+
+template <std::size_t N>
+QStringList Items(const std::array<std::string_view, N>& items) {
+  QStringList list;
+  for (std::string_view item : items)
+    list << Q(item);
+  return list;
+}
+
+QStringList LiquidItems() {
+  QStringList list = Items(calvora::kFluidItems);
+  list.back() = Q(calvora::kOtherLiquidItem);
+  return list;
+}
+
+QLabel* NamedLabel(const QString& name, std::string_view text, QWidget* parent) {
+  auto* label = new QLabel(Q(text), parent);
+  label->setObjectName(name);
+  return label;
+}
+
+QLineEdit* NamedEdit(const QString& name, const QString& hint, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setToolTip(hint);
+  edit->setMinimumWidth(110);
+  return edit;
+}
+
+// Prompts in the first column, edit boxes in the second.
+template <std::size_t N>
+QGridLayout* EntryGrid(const std::array<dt::EntryRow, N>& rows, const QString& hint,
+                       QWidget* page) {
+  auto* grid = new QGridLayout;
+  int row = 0;
+  for (const dt::EntryRow& entry : rows) {
+    grid->addWidget(NamedLabel(Q(entry.promptName), entry.caption, page), row, 0);
+    grid->addWidget(NamedEdit(Q(entry.editName), hint, page), row, 1);
+    ++row;
+  }
+  grid->setColumnStretch(0, 1);
+  return grid;
+}
+
+struct FluidBlock {
+  RadioGroup* group;
+  QLabel* range;
+};
+
+// A fluid choice with its temperature entry and range label beside it.
+FluidBlock AddFluidBlock(QGridLayout* grid, int column, const QString& groupName,
+                         std::string_view caption, const QStringList& items,
+                         const QString& editName, std::string_view tempCaption,
+                         const QString& rangeName, std::string_view initialRange,
+                         const QString& hint, QWidget* page) {
+  auto* group = new RadioGroup(groupName, Q(caption), items, 1, page);
+  group->setItemIndex(0);
+  auto* column_layout = new QVBoxLayout;
+  column_layout->addWidget(group);
+  column_layout->addWidget(NamedLabel(editName + "Prompt", tempCaption, page));
+  column_layout->addWidget(NamedEdit(editName, hint, page));
+  QLabel* range = NamedLabel(rangeName, initialRange, page);
+  column_layout->addWidget(range);
+  column_layout->addStretch(1);
+  grid->addLayout(column_layout, 0, column);
+  return {group, range};
+}
+
+QCheckBox* NamedCheckBox(const QString& name, std::string_view caption, QWidget* parent) {
+  auto* box = new QCheckBox(Q(caption), parent);
+  box->setObjectName(name);
+  return box;
+}
+
+}  // namespace
 
 TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
   setObjectName("Combi2Dlg");
-  setWindowTitle("Calvora v1.0");
+  setWindowTitle(Q(dt::kDesignCaption));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* heading = NamedLabel("Label47", dt::kHeading, this);
+  layout->addWidget(heading);
+
+  notebook_ = new QTabWidget(this);
+  notebook_->setObjectName("TabbedNotebook1");
+  notebook_->addTab(buildDoublePipePage(), Q(dt::kDoublePipePage));
+  notebook_->addTab(buildCrossFlowPage(), Q(dt::kCrossFlowPage));
+  notebook_->addTab(buildShellAndTubePage(), Q(dt::kShellAndTubePage));
+  notebook_->addTab(buildCompactsPage(), Q(dt::kCompactsPage));
+  notebook_->setCurrentIndex(0);
+  layout->addWidget(notebook_);
+
+  auto* buttons = new QHBoxLayout;
+  auto* ok = new QPushButton("&OK", this);
+  ok->setObjectName("OKBtn");
+  ok->setToolTip("Calculate the results");
+  ok->setDefault(true);
+  auto* back = new QPushButton("&Back", this);
+  back->setObjectName("CancelBtn");
+  back->setToolTip("Go back to the start");
+  auto* help = new QPushButton("&Help", this);
+  help->setObjectName("HelpBtn");
+  auto* quit = new QPushButton("&Quit", this);
+  quit->setObjectName("BitBtn3");
+  quit->setToolTip("Go back to the start");
+  buttons->addStretch(1);
+  for (QPushButton* button : {ok, back, help, quit})
+    buttons->addWidget(button);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+
+  connect(ok, &QPushButton::clicked, this, &TCombi2Dlg::okClicked);
+  connect(back, &QPushButton::clicked, this, &QWidget::close);
+  connect(help, &QPushButton::clicked, this, [] { OpenHelpTopic("Input2"); });
+  connect(quit, &QPushButton::clicked, this, &TCombi2Dlg::quitClicked);
+  for (int page = 0; page < 4; ++page)
+    connectPage(page);
+
+  // FormCreate: the first surface of the compacts list.
+  findChild<QComboBox*>("ComboBox1")->setCurrentIndex(0);
+}
+
+QWidget* TCombi2Dlg::buildDoublePipePage() {
+  auto* page = new QWidget;
+  page->setObjectName(Q(dt::kDoublePipePage));
+  const QString hint = "Use tab key to move cursor";
+  auto* columns = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  left->addLayout(EntryGrid(dt::kDoublePipeEntries, hint, page));
+  auto* fluids = new QGridLayout;
+  PageControls& c = pages_[kDoublePipe];
+  FluidBlock inner = AddFluidBlock(fluids, 0, "RadioGroup1", dt::kInnerFluidCaption,
+                                   Items(calvora::kFluidItems), "Edit19", dt::kInnerTempCaption,
+                                   "Label35", dt::kDoublePipeInitialRange, hint, page);
+  FluidBlock outer = AddFluidBlock(fluids, 1, "RadioGroup2", dt::kOuterFluidCaption,
+                                   Items(calvora::kFluidItems), "Edit20", dt::kOuterTempCaption,
+                                   "Label36", dt::kDoublePipeInitialRange, hint, page);
+  left->addLayout(fluids);
+  left->addStretch(1);
+  columns->addLayout(left, 1);
+
+  auto* right = new QVBoxLayout;
+  c.inner = inner.group;
+  c.innerRange = inner.range;
+  c.outer = outer.group;
+  c.outerRange = outer.range;
+  c.material = new RadioGroup("RadioGroup3", Q(dt::kMaterialCaption),
+                              Items(calvora::kMaterialItems), 1, page);
+  c.material->setItemIndex(0);
+  right->addWidget(c.material);
+  QLabel* prompt = NamedLabel("Label34", dt::kConductivityPrompt, page);
+  prompt->setWordWrap(true);
+  c.conductivityPrompts = {prompt};
+  c.conductivity = NamedEdit("Edit28", hint, page);
+  right->addWidget(prompt);
+  right->addWidget(c.conductivity);
+  flowCondition_ = new RadioGroup("RadioGroup4", Q(dt::kFlowConditionCaption),
+                                  {Q(dt::kParallelFlow), Q(dt::kCounterFlow)}, 1, page);
+  flowCondition_->setEnabled(false);
+  right->addWidget(flowCondition_);
+  c.pressure = NamedCheckBox("CheckBox1", dt::kPressureDropsQuestion, page);
+  c.iteration = NamedCheckBox("CheckBox2", dt::kIterationQuestion, page);
+  right->addWidget(c.pressure);
+  right->addWidget(c.iteration);
+  right->addStretch(1);
+  columns->addLayout(right);
+  return page;
+}
+
+QWidget* TCombi2Dlg::buildCrossFlowPage() {
+  auto* page = new QWidget;
+  page->setObjectName(Q(dt::kCrossFlowPage));
+  auto* columns = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  left->addLayout(EntryGrid(dt::kCrossFlowEntries, "You can use tab to move cursor", page));
+  auto* fluids = new QGridLayout;
+  PageControls& c = pages_[kCrossFlow];
+  FluidBlock inner = AddFluidBlock(fluids, 0, "RadioGroup5", dt::kInnerFluidCaption,
+                                   Items(calvora::kFluidItems), "Edit21", dt::kInnerTempCaption,
+                                   "Label37", dt::kCrossFlowInitialRange, {}, page);
+  FluidBlock outer = AddFluidBlock(fluids, 1, "RadioGroup6", dt::kOuterFluidCaption,
+                                   Items(calvora::kFluidItems), "Edit22", dt::kOuterTempCaption,
+                                   "Label38", dt::kCrossFlowInitialRange, {}, page);
+  left->addLayout(fluids);
+  left->addStretch(1);
+  columns->addLayout(left, 1);
+
+  auto* right = new QVBoxLayout;
+  c.inner = inner.group;
+  c.innerRange = inner.range;
+  c.outer = outer.group;
+  c.outerRange = outer.range;
+  c.material = new RadioGroup("RadioGroup7", Q(dt::kMaterialCaption),
+                              Items(calvora::kMaterialItems), 1, page);
+  c.material->setItemIndex(0);
+  right->addWidget(c.material);
+  QLabel* prompt = NamedLabel("Label33", dt::kConductivityPrompt, page);
+  prompt->setWordWrap(true);
+  c.conductivityPrompts = {prompt};
+  c.conductivity = NamedEdit("Edit29", {}, page);
+  right->addWidget(prompt);
+  right->addWidget(c.conductivity);
+  arrangement_ = new RadioGroup("RadioGroup8", Q(dt::kFlowConditionCaption),
+                                {Q(dt::kInLineArrangement), Q(dt::kStaggeredArrangement)}, 1, page);
+  right->addWidget(arrangement_);
+  c.pressure = NamedCheckBox("CheckBox3", dt::kPressureDropQuestion, page);
+  c.iteration = NamedCheckBox("CheckBox4", dt::kIterationQuestion, page);
+  right->addWidget(c.pressure);
+  right->addWidget(c.iteration);
+  right->addStretch(1);
+  columns->addLayout(right);
+  outsideDiameter_ = page->findChild<QLineEdit*>("Edit9");
+  return page;
+}
+
+QWidget* TCombi2Dlg::buildShellAndTubePage() {
+  auto* page = new QWidget;
+  page->setObjectName(Q(dt::kShellAndTubePage));
+  const QString hint = "Tab will move the cursor !!";
+  auto* columns = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  QGridLayout* entries = EntryGrid(dt::kShellAndTubeEntries, hint, page);
+  // "Number of baffles" carries its range on a second line.
+  auto* bafflesPrompt = page->findChild<QLabel*>("Edit25Prompt");
+  auto* bafflesRange = NamedLabel("Label48", dt::kBafflesRange, page);
+  const int bafflesRow = 3;
+  entries->removeWidget(bafflesPrompt);
+  auto* bafflesBox = new QVBoxLayout;
+  bafflesBox->setSpacing(0);
+  bafflesBox->addWidget(bafflesPrompt);
+  bafflesBox->addWidget(bafflesRange);
+  entries->addLayout(bafflesBox, bafflesRow, 0);
+  left->addLayout(entries);
+  auto* fluids = new QGridLayout;
+  PageControls& c = pages_[kShellAndTube];
+  FluidBlock inner = AddFluidBlock(fluids, 0, "RadioGroup9", dt::kInnerFluidCaption,
+                                   Items(calvora::kFluidItems), "Edit23", dt::kInnerTempCaption,
+                                   "Label40", dt::kOtherPagesInitialRange, {}, page);
+  FluidBlock outer = AddFluidBlock(fluids, 1, "RadioGroup10", dt::kOuterFluidCaption,
+                                   Items(calvora::kFluidItems), "Edit24", dt::kOuterTempCaption,
+                                   "Label41", dt::kOtherPagesInitialRange, {}, page);
+  left->addLayout(fluids);
+  left->addStretch(1);
+  columns->addLayout(left, 1);
+
+  auto* right = new QVBoxLayout;
+  c.inner = inner.group;
+  c.innerRange = inner.range;
+  c.outer = outer.group;
+  c.outerRange = outer.range;
+  c.material = new RadioGroup("RadioGroup11", Q(dt::kMaterialCaption),
+                              Items(calvora::kMaterialItems), 1, page);
+  c.material->setItemIndex(0);
+  right->addWidget(c.material);
+  QLabel* prompt = NamedLabel("Label39", dt::kConductivityPrompt, page);
+  prompt->setWordWrap(true);
+  c.conductivityPrompts = {prompt};
+  c.conductivity = NamedEdit("Edit30", {}, page);
+  right->addWidget(prompt);
+  right->addWidget(c.conductivity);
+  c.pressure = NamedCheckBox("CheckBox5", dt::kPressureDropsQuestion, page);
+  c.iteration = NamedCheckBox("CheckBox6", dt::kIterationQuestion, page);
+  right->addWidget(c.pressure);
+  right->addWidget(c.iteration);
+  auto* arrangementRow = new QHBoxLayout;
+  auto* picture = new QPushButton(page);
+  picture->setObjectName("BitBtn1");
+  picture->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  picture->setIconSize(QSize(32, 32));
+  auto* pictureText = NamedLabel("Label49", dt::kArrangementButtonText, page);
+  pictureText->setWordWrap(true);
+  pictureText->setMinimumWidth(180);
+  arrangementRow->addWidget(picture);
+  arrangementRow->addWidget(pictureText, 1);
+  right->addLayout(arrangementRow);
+  right->addStretch(1);
+  columns->addLayout(right);
+  connect(picture, &QPushButton::clicked, this, [this] { openDialog(Arrangem); });
+  return page;
+}
+
+QWidget* TCombi2Dlg::buildCompactsPage() {
+  auto* page = new QWidget;
+  page->setObjectName(Q(dt::kCompactsPage));
+  auto* columns = new QHBoxLayout(page);
+  auto* left = new QVBoxLayout;
+  left->addWidget(NamedLabel("Label50", dt::kSurfaceHeading, page));
+  struct Heading {
+    const char* name;
+    const char* text;
+    const char* hint;
+  };
+  static constexpr Heading kHeadings[] = {
+      {"Label51", "Type", "Type of fin and tubes"},
+      {"Label52", "Tube Dia.", "Tube outside diameter"},
+      {"Label53", "Fin Dia.", "Fin outside diameter"},
+      {"Label54", "Sn", "Vertical tube spacing"},
+      {"Label55", "Sp", "Horizontal tube spacing"},
+      {"Label56", "4Rh", "The Hydraulic diameter"},
+      {"Label58", "Delta", "Fin thickness"},
+  };
+  auto* headings = new QHBoxLayout;
+  for (const Heading& h : kHeadings) {
+    auto* label = NamedLabel(h.name, h.text, page);
+    label->setToolTip(h.hint);
+    headings->addWidget(label, 1);
+  }
+  left->addLayout(headings);
+  auto* surfaces = new QComboBox(page);
+  surfaces->setObjectName("ComboBox1");
+  surfaces->setToolTip("Chooses the correct combination");
+  for (const calvora::TubeFinSurface& surface : calvora::kCompactSurfaces)
+    surfaces->addItem(Q(surface.itemText));
+  left->addWidget(surfaces);
+
+  // The entries of this page carry hints only on Edit36 to Edit39.
+  QGridLayout* entries = EntryGrid(dt::kCompactEntries, {}, page);
+  for (const char* name : {"Edit36", "Edit37", "Edit38", "Edit39"})
+    page->findChild<QLineEdit*>(name)->setToolTip("Tab will move the cursor !!");
+  left->addLayout(entries);
+  auto* fluids = new QGridLayout;
+  PageControls& c = pages_[kCompacts];
+  FluidBlock inner =
+      AddFluidBlock(fluids, 0, "RadioGroup14", dt::kInnerLiquidCaption, LiquidItems(), "Edit33",
+                    dt::kInnerLiquidTempCaption, "Label45", dt::kOtherPagesInitialRange, {}, page);
+  FluidBlock outer =
+      AddFluidBlock(fluids, 1, "RadioGroup13", dt::kOuterLiquidCaption, LiquidItems(), "Edit34",
+                    dt::kOuterLiquidTempCaption, "Label44", dt::kOtherPagesInitialRange, {}, page);
+  left->addLayout(fluids);
+  left->addStretch(1);
+  columns->addLayout(left, 1);
+
+  auto* right = new QVBoxLayout;
+  c.inner = inner.group;
+  c.innerRange = inner.range;
+  c.outer = outer.group;
+  c.outerRange = outer.range;
+  c.material = new RadioGroup("RadioGroup12", Q(dt::kMaterialCaption),
+                              Items(calvora::kMaterialItems), 1, page);
+  c.material->setItemIndex(0);
+  right->addWidget(c.material);
+  QLabel* prompt1 = NamedLabel("Label46", dt::kCompactConductivityPrompt1, page);
+  prompt1->setWordWrap(true);
+  QLabel* prompt2 = NamedLabel("Label57", dt::kCompactConductivityPrompt2, page);
+  c.conductivityPrompts = {prompt1, prompt2};
+  c.conductivity = NamedEdit("Edit35", {}, page);
+  right->addWidget(prompt1);
+  right->addWidget(prompt2);
+  right->addWidget(c.conductivity);
+  c.pressure = NamedCheckBox("CheckBox7", dt::kPressureDropsQuestion, page);
+  c.iteration = NamedCheckBox("CheckBox8", dt::kCompactIterationQuestion, page);
+  right->addWidget(c.pressure);
+  right->addWidget(c.iteration);
+  right->addStretch(1);
+  columns->addLayout(right);
+  return page;
+}
+
+void TCombi2Dlg::connectPage(int page) {
+  PageControls& c = pages_[page];
+  c.conductivity->hide();
+  for (QLabel* prompt : c.conductivityPrompts)
+    prompt->hide();
+  connect(c.inner, &RadioGroup::itemIndexChanged, this,
+          [this, page](int index) { fluidChanged(page, true, index); });
+  connect(c.outer, &RadioGroup::itemIndexChanged, this,
+          [this, page](int index) { fluidChanged(page, false, index); });
+  connect(c.material, &RadioGroup::itemIndexChanged, this,
+          [this, page](int index) { materialChanged(page, index); });
+  connect(c.pressure, &QCheckBox::toggled, this,
+          [this, page](bool checked) { pressureBoxToggled(page, checked); });
+  if (page == kDoublePipe) {
+    connect(c.iteration, &QCheckBox::toggled, this, &TCombi2Dlg::doublePipeIterationToggled);
+  } else if (page == kCrossFlow) {
+    connect(c.iteration, &QCheckBox::toggled, this, &TCombi2Dlg::crossFlowIterationToggled);
+    connect(arrangement_, &RadioGroup::itemIndexChanged, this,
+            &TCombi2Dlg::crossFlowArrangementChosen);
+    connect(outsideDiameter_, &QLineEdit::textChanged, this, &TCombi2Dlg::outsideDiameterChanged);
+  }
+}
+
+QString TCombi2Dlg::showingPageCaption() const {
+  return notebook_->tabText(notebook_->currentIndex());
+}
+
+int TCombi2Dlg::showingPageIndex() const {
+  const QString caption = showingPageCaption();
+  for (int page = 0; page < 4; ++page)
+    if (caption == Q(dt::kPageCaptions[page]))
+      return page;
+  return -1;
+}
+
+void TCombi2Dlg::openDialog(QWidget* dialog) {
+  if (!dialog)
+    return;
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+  setEnabled(false);
+}
+
+void TCombi2Dlg::resetInnerFluidOfShowingPage() {
+  const int page = showingPageIndex();
+  if (page >= 0)
+    pages_[page].inner->setItemIndex(0);
+}
+
+void TCombi2Dlg::resetOuterFluidOfShowingPage() {
+  const int page = showingPageIndex();
+  if (page >= 0)
+    pages_[page].outer->setItemIndex(0);
+}
+
+void TCombi2Dlg::uncheckPressureBoxOfShowingPage() {
+  const int page = showingPageIndex();
+  if (page >= 0)
+    pages_[page].pressure->setChecked(false);
+}
+
+void TCombi2Dlg::uncheckCrossFlowIteration() {
+  pages_[kCrossFlow].iteration->setChecked(false);
+}
+
+void TCombi2Dlg::clearCrossFlowArrangement() {
+  arrangement_->setItemIndex(-1);
+}
+
+void TCombi2Dlg::reject() {
+  close();
+}
+
+void TCombi2Dlg::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (Mainform)
+    Mainform->show();
+}
+
+void TCombi2Dlg::quitClicked() {
+  close();
+  if (Mainform)
+    Mainform->close();
+}
+
+void TCombi2Dlg::okClicked() {
+  const QString caption = showingPageCaption();
+  void (*run)(calvora::Messages&) = nullptr;
+  if (caption == Q(dt::kDoublePipePage)) {
+    run = RunDoublePipePage;
+  } else if (caption == Q(dt::kCrossFlowPage)) {
+    run = RunCrossFlowPage;
+  } else if (caption == Q(dt::kShellAndTubePage)) {
+    run = RunShellAndTubePage;
+  } else if (caption == Q(dt::kCompactsPage)) {
+    run = RunCompactPage;
+  }
+  if (!run)
+    return;
+  try {
+    try {
+      try {
+        calvora::FloatingPointGuard guard;
+        QtMessages messages(this);
+        run(messages);
+        calvora::CheckArithmetic();
+      } catch (const calvora::MathError&) {
+        ShowMessage(this, calvora::MessageKind::Error, Q(dt::kMathErrorMessage));
+      }
+    } catch (const calvora::ConversionError&) {
+      ShowMessage(this, calvora::MessageKind::Error, Q(dt::kConversionErrorMessage));
+    }
+  } catch (const calvora::SelectionError&) {
+    ShowMessage(this, calvora::MessageKind::Warning, Q(dt::kSelectionErrorMessage));
+  }
+}
+
+void TCombi2Dlg::fluidChanged(int page, bool inner, int index) {
+  if (index < 0)
+    return;
+  PageControls& c = pages_[page];
+  QLabel* range = inner ? c.innerRange : c.outerRange;
+  if (index != kOtherItem) {
+    range->setText(Q(dt::kRangeTexts[index]));
+    if (page == kCompacts && !inner)
+      c.pressure->setEnabled(true);
+    return;
+  }
+  // A user-described outer liquid of a compact exchanger has no pressure-drop data.
+  if (page == kCompacts && !inner) {
+    c.pressure->setChecked(false);
+    c.pressure->setEnabled(false);
+  }
+  if (inner) {
+    openDialog(Other1dlg);
+  } else {
+    openDialog(Other2dlg);
+  }
+  range->setText(
+      Q(page == kCrossFlow && inner ? dt::kCrossFlowInnerAnyValue : dt::kRangeTexts[kOtherItem]));
+}
+
+void TCombi2Dlg::materialChanged(int page, int index) {
+  PageControls& c = pages_[page];
+  const bool other = index == kOtherMaterialItem;
+  c.conductivity->setVisible(other);
+  for (QLabel* prompt : c.conductivityPrompts)
+    prompt->setVisible(other);
+}
+
+void TCombi2Dlg::pressureBoxToggled(int page, bool checked) {
+  if (!checked || !Pressdlg)
+    return;
+  Pressdlg->prepareForPage(page);
+  openDialog(Pressdlg);
+}
+
+void TCombi2Dlg::doublePipeIterationToggled(bool checked) {
+  flowCondition_->setEnabled(checked);
+  flowCondition_->setItemIndex(checked ? 0 : -1);
+}
+
+void TCombi2Dlg::crossFlowIterationToggled(bool checked) {
+  if (checked)
+    openDialog(Crossmix);
+}
+
+void TCombi2Dlg::crossFlowArrangementChosen(int index) {
+  if (index < 0)
+    return;
+  const char separator = PlatformDecimalSeparator();
+  const std::optional<double> diameter =
+      calvora::TryParseNumber(outsideDiameter_->text().toStdString(), separator);
+  if (!diameter) {
+    ShowMessage(this, calvora::MessageKind::Warning, Q(dt::kOuterDiameterFirstMessage));
+    arrangement_->setItemIndex(-1);
+    return;
+  }
+  setEnabled(false);
+  const double d = *diameter;
+  auto bound = [separator](double value) {
+    return QString::fromStdString(calvora::FormatFixed(value, 10, 4, separator));
+  };
+  const QString lower = bound(1.25 * d);
+  const QString upper = bound(3 * d);
+  if (index == 0) {
+    Inlinedlg->show();
+    Inlinedlg->raise();
+    Inlinedlg->setBounds(Q(dt::kGreaterThan) + lower, Q(dt::kInLineLessThan) + upper);
+  } else {
+    Staggerdlg->setBounds(bound(0.6 * d), Q(dt::kStaggeredLessThan) + upper, lower,
+                          Q(dt::kStaggeredLessThan) + upper);
+    Staggerdlg->show();
+    Staggerdlg->raise();
+  }
+}
+
+void TCombi2Dlg::outsideDiameterChanged() {
+  arrangement_->setItemIndex(-1);
+  if (Inlinedlg)
+    Inlinedlg->clearSpacings();
+  if (Staggerdlg)
+    Staggerdlg->clearSpacings();
 }

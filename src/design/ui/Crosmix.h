@@ -2,12 +2,19 @@
 
 #include <QDialog>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+class RadioGroup;
+
+// The mixing case of a cross-flow exchanger (RadioGroup1, CrossFlowMixing order).
 class TCrossmix : public QDialog {
   Q_OBJECT
  public:
   explicit TCrossmix(QWidget* parent = nullptr);
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  RadioGroup* mixing_ = nullptr;
 };
 
 extern TCrossmix* Crossmix;

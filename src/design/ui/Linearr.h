@@ -1,13 +1,50 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <span>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+class QLabel;
+class QLineEdit;
+
+// Shared by the two spacing dialogs.
+// A table of bank coefficients headed `title`, "Sn / d" over the columns 1.25 to
+// 3.0 and "Sp / d" beside the rows, every value with four decimals. The value
+// labels are named <name>_<row>_<column> (from 1).
+QWidget* BankTableView(const QString& name, const QString& title, const QStringList& rowHeaders,
+                       std::span<const std::array<double, 4>> values, QWidget* parent);
+
+// Sp/d and Sn/d from the two spacing entries and the design screen's outside
+// diameter (Edit9); nothing when one of the three texts is not a number.
+struct SpacingRatios {
+  double sp = 0;
+  double sn = 0;
+};
+std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineEdit* sn);
+
+// Tube pitches of an in-line bank (Edit1 Sp, Edit2 Sn) beside the tables of c and
+// n; the design screen writes the bounds into Label14 and Label36.
 class TInlinedlg : public QDialog {
   Q_OBJECT
  public:
   explicit TInlinedlg(QWidget* parent = nullptr);
+
+  void setBounds(const QString& greaterThan, const QString& lessThan);
+  void clearSpacings();
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void okClicked();
+  void cancelClicked();
+
+  QLineEdit* sp_ = nullptr;
+  QLineEdit* sn_ = nullptr;
+  QLabel* greater_ = nullptr;
+  QLabel* less_ = nullptr;
 };
 
 extern TInlinedlg* Inlinedlg;

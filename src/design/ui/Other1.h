@@ -1,10 +1,35 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
-class TOther1dlg : public QDialog {
+class QLineEdit;
+
+// A fluid-data dialog: four entries (specific heat, dynamic viscosity,
+// conductivity, density: Edit1 to Edit4) for a fluid the user describes.
+// Shown modelessly by the design screen, which stays disabled until OK
+// succeeds, Cancel is pressed or the window is closed.
+class TOtherFluidDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // `inner`: the dialog of the inner fluid (Cancel resets the inner choice).
+  TOtherFluidDialog(const QString& objectName, const QString& caption, const QString& heading,
+                    bool inner, QWidget* parent);
+
+  QLineEdit* entry(int index) const { return entries_[index]; }
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void okClicked();
+  void cancelClicked();
+
+  bool inner_;
+  std::array<QLineEdit*, 4> entries_{};
+};
+
+class TOther1dlg : public TOtherFluidDialog {
   Q_OBJECT
  public:
   explicit TOther1dlg(QWidget* parent = nullptr);

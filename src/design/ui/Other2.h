@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "design/ui/Other1.h"
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
-class TOther2dlg : public QDialog {
+// The fluid-data dialog of the outer fluid; Cancel resets the outer choice.
+class TOther2dlg : public TOtherFluidDialog {
   Q_OBJECT
  public:
   explicit TOther2dlg(QWidget* parent = nullptr);

@@ -1,8 +1,140 @@
 #include "design/ui/Pressu.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analyses/PressureDrops.h"
+#include "common/ui/Help.h"
+#include "common/ui/QtMessages.h"
+#include "common/ui/RadioGroup.h"
+#include "design/DesignCaptions.h"
+#include "design/ui/Combi2.h"
+
 TPressdlg* Pressdlg = nullptr;
+
+namespace dt = calvora::design;
+
+namespace {
+
+QStringList TubeTypeItems() {
+  QStringList items;
+  for (std::string_view item : calvora::kTubeTypeItems)
+    items << DesignText(item);
+  return items;
+}
+
+}  // namespace
 
 TPressdlg::TPressdlg(QWidget* parent) : QDialog(parent) {
   setObjectName("Pressdlg");
-  setWindowTitle("");
+  setWindowTitle(DesignText(dt::kPressCaption));
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* groups = new QHBoxLayout;
+  auto* innerTube = new RadioGroup("RadioGroup1", DesignText(dt::kInnerTubeTypeCaption),
+                                   TubeTypeItems(), 1, this);
+  innerTube->setItemIndex(0);
+  outerTube_ = new RadioGroup("RadioGroup2", DesignText(dt::kOuterTubeTypeCaption), TubeTypeItems(),
+                              1, this);
+  outerTube_->setItemIndex(0);
+  groups->addWidget(innerTube);
+  groups->addWidget(outerTube_);
+  layout->addLayout(groups);
+
+  const std::string_view prompts[4] = {dt::kAnnulusInletPrompt, dt::kAnnulusOutletPrompt,
+                                       dt::kShellInletPrompt, dt::kShellOutletPrompt};
+  auto* grid = new QGridLayout;
+  for (int i = 0; i < 4; ++i) {
+    prompts_[i] = new QLabel(DesignText(prompts[i]), this);
+    prompts_[i]->setObjectName(QString("Label%1").arg(i + 1));
+    edits_[i] = new QLineEdit(this);
+    edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
+    edits_[i]->setMinimumWidth(110);
+    grid->addWidget(prompts_[i], i, 0);
+    grid->addWidget(edits_[i], i, 1);
+  }
+  for (int i = 2; i < 4; ++i) {
+    prompts_[i]->hide();
+    edits_[i]->hide();
+  }
+  layout->addLayout(grid);
+
+  auto* buttons = new QHBoxLayout;
+  auto* ok = new QPushButton("&OK", this);
+  ok->setObjectName("BitBtn1");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("&Cancel", this);
+  cancel->setObjectName("BitBtn2");
+  auto* help = new QPushButton("&Help", this);
+  help->setObjectName("BitBtn3");
+  buttons->addStretch(1);
+  for (QPushButton* button : {ok, cancel, help})
+    buttons->addWidget(button);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &TPressdlg::okClicked);
+  connect(cancel, &QPushButton::clicked, this, &TPressdlg::cancelClicked);
+  connect(help, &QPushButton::clicked, this, [] { OpenHelpTopic("Pressure_input"); });
+}
+
+void TPressdlg::prepareForPage(int page) {
+  struct Preparation {
+    bool outerTube;
+    std::string_view inletPrompt;
+    std::string_view outletPrompt;
+    bool shellSide;
+  };
+  static constexpr Preparation kPreparations[4] = {
+      {true, dt::kAnnulusInletPrompt, dt::kAnnulusOutletPrompt, false},
+      {false, dt::kHeaderInletPrompt, dt::kHeaderOutletPrompt, false},
+      {false, dt::kTubeHeaderInletPrompt, dt::kTubeHeaderOutletPrompt, true},
+      {false, dt::kHeaderInletPrompt, dt::kHeaderOutletPrompt, false},
+  };
+  if (page < 0 || page > 3)
+    return;
+  const Preparation& p = kPreparations[page];
+  // The shell-side entries keep their text unless they are part of this page.
+  const int cleared = p.shellSide ? 4 : 2;
+  for (int i = 0; i < cleared; ++i)
+    edits_[i]->clear();
+  outerTube_->setVisible(p.outerTube);
+  prompts_[0]->setText(DesignText(p.inletPrompt));
+  prompts_[1]->setText(DesignText(p.outletPrompt));
+  for (int i = 2; i < 4; ++i) {
+    prompts_[i]->setVisible(p.shellSide);
+    edits_[i]->setVisible(p.shellSide);
+  }
+  adjustSize();
+}
+
+void TPressdlg::okClicked() {
+  const int required = edits_[2]->isHidden() ? 2 : 4;
+  for (int i = 0; i < required; ++i) {
+    if (edits_[i]->text().isEmpty()) {
+      ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kEnterRequiredDataMessage));
+      return;
+    }
+  }
+  if (Combi2Dlg)
+    Combi2Dlg->setEnabled(true);
+  hide();
+}
+
+void TPressdlg::cancelClicked() {
+  if (Combi2Dlg) {
+    Combi2Dlg->setEnabled(true);
+    Combi2Dlg->uncheckPressureBoxOfShowingPage();
+  }
+  close();
+}
+
+void TPressdlg::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (!event->spontaneous() && Combi2Dlg)
+    Combi2Dlg->setEnabled(true);
 }

@@ -2,12 +2,33 @@
 
 #include <QDialog>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+class QLabel;
+class QLineEdit;
+class RadioGroup;
+
+// The pressure-drop data: tube types (RadioGroup1 inner, RadioGroup2 outer) and
+// the pipe diameters Edit1, Edit2 (prompts Label1, Label2) and, for the shell
+// side, Edit3, Edit4 (Label3, Label4). The design screen prepares it for the
+// showing page before each showing.
 class TPressdlg : public QDialog {
   Q_OBJECT
  public:
   explicit TPressdlg(QWidget* parent = nullptr);
+
+  // Prompts, visible rows and cleared entries for design page `page` (0 double
+  // pipe, 1 cross flow, 2 shell and tube, 3 compacts); sized to its visible rows.
+  void prepareForPage(int page);
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void okClicked();
+  void cancelClicked();
+
+  RadioGroup* outerTube_ = nullptr;
+  QLineEdit* edits_[4] = {};
+  QLabel* prompts_[4] = {};
 };
 
 extern TPressdlg* Pressdlg;

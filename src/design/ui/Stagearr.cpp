@@ -1,8 +1,135 @@
 #include "design/ui/Stagearr.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/ui/QtMessages.h"
+#include "design/DesignCaptions.h"
+#include "design/TubeBankTables.h"
+#include "design/ui/Combi2.h"
+#include "design/ui/Linearr.h"
+
 TStaggerdlg* Staggerdlg = nullptr;
+
+namespace dt = calvora::design;
+
+namespace {
+
+// "Must be greater than " + lower bound + upper bound, on one line.
+QHBoxLayout* BoundLine(QLabel* lead, QLabel* lower, QLabel* upper) {
+  auto* line = new QHBoxLayout;
+  line->setSpacing(0);
+  line->addWidget(lead);
+  line->addWidget(lower);
+  line->addWidget(upper);
+  line->addStretch(1);
+  return line;
+}
+
+}  // namespace
 
 TStaggerdlg::TStaggerdlg(QWidget* parent) : QDialog(parent) {
   setObjectName("Staggerdlg");
-  setWindowTitle("");
+  setWindowTitle(QString());
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  const QStringList rows = {"0.600", "0.900", "1.000", "1.125", "1.250", "1.500", "2.000", "3.000"};
+  auto* tables = new QHBoxLayout;
+  tables->addWidget(
+      BankTableView("CTable", "c values", rows, calvora::kStaggeredCoefficients, this));
+  tables->addSpacing(24);
+  tables->addWidget(BankTableView("NTable", "n values", rows, calvora::kStaggeredExponents, this));
+  layout->addLayout(tables);
+
+  const char* boundNames[4] = {"Label96", "Label97", "Label99", "Label100"};
+  for (int i = 0; i < 4; ++i) {
+    bounds_[i] = new QLabel(this);
+    bounds_[i]->setObjectName(boundNames[i]);
+  }
+  auto* grid = new QGridLayout;
+  auto* spPrompt = new QLabel(DesignText(dt::kSpacingSpPrompt), this);
+  spPrompt->setObjectName("Label93");
+  sp_ = new QLineEdit(DesignText(dt::kStaggeredDefaultSp), this);
+  sp_->setObjectName("Edit1");
+  auto* spLead = new QLabel(DesignText(dt::kStaggeredSpLead), this);
+  spLead->setObjectName("Label95");
+  auto* snPrompt = new QLabel(DesignText(dt::kSpacingSnPrompt), this);
+  snPrompt->setObjectName("Label94");
+  sn_ = new QLineEdit(DesignText(dt::kStaggeredDefaultSn), this);
+  sn_->setObjectName("Edit2");
+  auto* snLead = new QLabel(DesignText(dt::kStaggeredSnLead), this);
+  snLead->setObjectName("Label98");
+  grid->addWidget(spPrompt, 0, 0);
+  grid->addWidget(sp_, 0, 1);
+  grid->addLayout(BoundLine(spLead, bounds_[0], bounds_[1]), 1, 0, 1, 2);
+  grid->addWidget(snPrompt, 2, 0);
+  grid->addWidget(sn_, 2, 1);
+  grid->addLayout(BoundLine(snLead, bounds_[2], bounds_[3]), 3, 0, 1, 2);
+  layout->addLayout(grid);
+
+  auto* buttons = new QHBoxLayout;
+  auto* ok = new QPushButton("&OK", this);
+  ok->setObjectName("BitBtn1");
+  ok->setDefault(true);
+  auto* cancel = new QPushButton("&Cancel", this);
+  cancel->setObjectName("BitBtn2");
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &TStaggerdlg::okClicked);
+  connect(cancel, &QPushButton::clicked, this, &TStaggerdlg::cancelClicked);
+}
+
+void TStaggerdlg::setBounds(const QString& spLower, const QString& spUpper, const QString& snLower,
+                            const QString& snUpper) {
+  const QString texts[4] = {spLower, spUpper, snLower, snUpper};
+  for (int i = 0; i < 4; ++i)
+    bounds_[i]->setText(texts[i]);
+}
+
+void TStaggerdlg::clearSpacings() {
+  sp_->clear();
+  sn_->clear();
+}
+
+void TStaggerdlg::okClicked() {
+  const std::optional<SpacingRatios> ratios = ReadSpacingRatios(sp_, sn_);
+  if (!ratios) {
+    ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kPleaseEnterRequiredData));
+    return;
+  }
+  const bool inRange =
+      ratios->sp >= 0.6 && ratios->sp <= 3 && ratios->sn >= 1.25 && ratios->sn <= 3;
+  if (!inRange) {
+    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kOutOfRangeMessage));
+    return;
+  }
+  const double c = calvora::StaggeredBankCoefficient(ratios->sp, ratios->sn);
+  const double n = calvora::StaggeredBankExponent(ratios->sp, ratios->sn);
+  if (c == 0 || n == 0) {
+    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kNoCoefficientsMessage));
+    return;
+  }
+  if (Combi2Dlg)
+    Combi2Dlg->setEnabled(true);
+  hide();
+}
+
+void TStaggerdlg::cancelClicked() {
+  close();
+  if (Combi2Dlg)
+    Combi2Dlg->clearCrossFlowArrangement();
+}
+
+void TStaggerdlg::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (!event->spontaneous() && Combi2Dlg)
+    Combi2Dlg->setEnabled(true);
 }

@@ -2,12 +2,31 @@
 
 #include <QDialog>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+class QLabel;
+class QLineEdit;
+
+// Tube pitches of a staggered bank (Edit1 Sp, Edit2 Sn) beside the tables of c
+// and n; the design screen writes the bounds into Label96, Label97 (Sp) and
+// Label99, Label100 (Sn).
 class TStaggerdlg : public QDialog {
   Q_OBJECT
  public:
   explicit TStaggerdlg(QWidget* parent = nullptr);
+
+  void setBounds(const QString& spLower, const QString& spUpper, const QString& snLower,
+                 const QString& snUpper);
+  void clearSpacings();
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void okClicked();
+  void cancelClicked();
+
+  QLineEdit* sp_ = nullptr;
+  QLineEdit* sn_ = nullptr;
+  QLabel* bounds_[4] = {};
 };
 
 extern TStaggerdlg* Staggerdlg;
