@@ -31,7 +31,7 @@ inline constexpr std::string_view kExchangerHeightPrefix = "The height of the ex
 // this error and no results.
 inline constexpr int kMaximumIterationPasses = 1000;
 inline constexpr std::string_view kIterationDidNotSettleMessage =
-    "The exit temperatures did not settle after 1000 passes of the more accurate iteration, "
-    "so no results can be shown. Please check the data entered.";
+    "The exit temperatures did not settle in the more accurate iteration, so no results can be "
+    "shown. Please check that all the data is correct.";
 
 }  // namespace calvora

@@ -81,7 +81,8 @@ double RowCorrectionFactor(double rowsParallel, bool staggered) {
   return 1.0;
 }
 
-DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, CrossFlowTrace* trace) {
+DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, CrossFlowTrace* trace,
+                            int passLimit) {
   FloatingPointGuard guard;
   const char sep = in.decimalSeparator;
   DesignRun run;
@@ -167,7 +168,7 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
       PropertyTemperatures(Ti, To, roles.coldInlet, roles.hotInlet, thermal.hotOutletTemperature,
                            thermal.coldOutletTemperature);
       for (int pass = 1;; ++pass) {
-        if (pass > kMaximumIterationPasses) {
+        if (pass > passLimit) {
           ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
           run.resultsFlag = false;
           return run;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "analyses/AnalysisMessages.h"
 #include "analyses/DoublePipe.h"  // FluidDataTexts
 #include "common/Messages.h"
 #include "design/DesignResult.h"
@@ -72,9 +73,10 @@ double RowCorrectionFactor(double rowsParallel, bool staggered);
 // the height of the bank, computes Reynolds numbers, film coefficients and U;
 // with the iteration the heat duty and exit temperatures for the chosen mixing,
 // repeated at weighted property temperatures until they settle (two table
-// fluids only); with pressure drops both streams' drops. Failures as
-// DoublePipeAnalysis.
+// fluids only); with pressure drops both streams' drops. Failures and the
+// iteration bound as DoublePipeAnalysis.
 DesignRun CrossFlowAnalysis(const CrossFlowInputs& inputs, Messages& messages,
-                            CrossFlowTrace* trace = nullptr);
+                            CrossFlowTrace* trace = nullptr,
+                            int passLimit = kMaximumIterationPasses);
 
 }  // namespace calvora

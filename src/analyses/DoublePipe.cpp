@@ -150,8 +150,8 @@ FlowArrangement DoublePipeArrangement(int flowCondition) {
 
 }  // namespace
 
-DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages,
-                             DoublePipeTrace* trace) {
+DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, DoublePipeTrace* trace,
+                             int passLimit) {
   FloatingPointGuard guard;
   const char sep = in.decimalSeparator;
   DesignRun run;
@@ -228,7 +228,7 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages,
       PropertyTemperatures(Ti, To, roles.coldInlet, roles.hotInlet, thermal.hotOutletTemperature,
                            thermal.coldOutletTemperature);
       for (int pass = 1;; ++pass) {
-        if (pass > kMaximumIterationPasses) {
+        if (pass > passLimit) {
           ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
           run.resultsFlag = false;
           return run;

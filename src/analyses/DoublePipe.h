@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "analyses/AnalysisMessages.h"
 #include "analyses/PressureDrops.h"
 #include "common/Messages.h"
 #include "design/DesignResult.h"
@@ -116,9 +117,10 @@ struct DoublePipeTrace {
 // both streams' drops. Throws ConversionError for a text that is not a number,
 // MathError for an arithmetic failure, SelectionError for a needed choice
 // without selection. A run whose iteration does not settle within
-// kMaximumIterationPasses shows kIterationDidNotSettleMessage and clears
-// resultsFlag.
+// passLimit passes (kMaximumIterationPasses unless a test lowers it) shows
+// kIterationDidNotSettleMessage and ends with resultsFlag cleared.
 DesignRun DoublePipeAnalysis(const DoublePipeInputs& inputs, Messages& messages,
-                             DoublePipeTrace* trace = nullptr);
+                             DoublePipeTrace* trace = nullptr,
+                             int passLimit = kMaximumIterationPasses);
 
 }  // namespace calvora
