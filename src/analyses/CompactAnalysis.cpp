@@ -82,11 +82,11 @@ double RelativeChange(double current, double previous, double inlet) {
 
 // Re-evaluates the built-in fluids at weighted property temperatures until both
 // exit temperatures settle. Returns false when the pass limit is reached.
-bool IterateProperties(CompactState& s, Messages& messages, int& passes) {
+bool IterateProperties(CompactState& s, Messages& messages, int passLimit, int& passes) {
   const StreamRoles& r = s.roles;
   PropertyTemperatures(s.Ti, s.To, r.coldInlet, r.hotInlet, s.thermal.hotOutletTemperature,
                        s.thermal.coldOutletTemperature);
-  for (int pass = 0; pass < kMaximumIterationPasses; ++pass) {
+  for (int pass = 0; pass < passLimit; ++pass) {
     const double previousTc2 = s.thermal.coldOutletTemperature;
     const double previousTh2 = s.thermal.hotOutletTemperature;
     FluidPropertiesAt(s.innerKind, s.Ti, s.inner);  // OtherFluid keeps its values
@@ -120,7 +120,8 @@ double CorePressureDrop(const TubeFinSurface& surface, double massVelocity, doub
          E * (vm / v1) * frictionFactor * areaRatio;
 }
 
-DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTrace* trace) {
+DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTrace* trace,
+                          int passLimit) {
   FloatingPointGuard guard;
   DesignRun run;
   run.resultsFlag = true;
@@ -172,7 +173,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
     AssignCompactRoles(s);
     CompactThermalPass(s, messages);
     ++t.thermalPasses;
-    if (bothBuiltIn && !IterateProperties(s, messages, t.thermalPasses)) {
+    if (bothBuiltIn && !IterateProperties(s, messages, passLimit, t.thermalPasses)) {
       ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
       run.resultsFlag = false;
       return run;
@@ -198,7 +199,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
       AssignCompactRoles(s);
       CompactThermalPass(s, messages);
       ++t.corePasses;
-      if (!IterateProperties(s, messages, t.corePasses)) {
+      if (!IterateProperties(s, messages, passLimit, t.corePasses)) {
         ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
         run.resultsFlag = false;
         return run;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "analyses/AnalysisMessages.h"
 #include "analyses/CompactSurfaces.h"
 #include "analyses/DoublePipe.h"
 #include "common/Messages.h"
@@ -81,7 +82,8 @@ double CorePressureDrop(const TubeFinSurface& surface, double massVelocity, doub
 // An iteration that does not settle within kMaximumIterationPasses shows
 // kIterationDidNotSettleMessage and clears resultsFlag; so does the empty
 // surface entry, with kCompactNoSurfaceMessage as a warning.
+// `passLimit` bounds each iteration (tests lower it to reach the bound).
 DesignRun CompactAnalysis(const CompactInputs& inputs, Messages& messages,
-                          CompactTrace* trace = nullptr);
+                          CompactTrace* trace = nullptr, int passLimit = kMaximumIterationPasses);
 
 }  // namespace calvora

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "analyses/AnalysisMessages.h"
 #include "analyses/TubeAnalysisReference.h"
@@ -545,6 +546,42 @@ TEST(CompactAnalysis, OuterPropertiesShownAreThoseAtTheHotExit) {
   EXPECT_EQ(run.result.outerDensity, trace.inletDensity);
   EXPECT_NE(run.result.outerDensity, air.density);
 }
+
+struct BoundCase {
+  const char* name;
+  bool iterate;  // the page's iteration, or the core pressure drop's own
+};
+
+class CompactBoundTest : public ::testing::TestWithParam<BoundCase> {};
+
+// A run that settles within the bound gives the unbounded result; one pass
+// fewer ends with the error and no results.
+TEST_P(CompactBoundTest, ReachingTheBoundShowsAnErrorAndNoResults) {
+  CompactInputs in = WaterCoil();
+  in.iterate = GetParam().iterate;
+  in.pressureDrops = true;
+  RecordingMessages messages;
+  CompactTrace trace;
+  const DesignRun settled = CompactAnalysis(in, messages, &trace);
+  const int needed = (in.iterate ? trace.thermalPasses : trace.corePasses) - 1;
+  ASSERT_GT(needed, 1);
+  const DesignRun justEnough = CompactAnalysis(in, messages, nullptr, needed);
+  EXPECT_TRUE(justEnough.resultsFlag);
+  EXPECT_EQ(justEnough.result.outerPressureDrop, settled.result.outerPressureDrop);
+  EXPECT_EQ(justEnough.result.heatTransferRate, settled.result.heatTransferRate);
+  EXPECT_TRUE(messages.messages.empty());
+
+  const DesignRun cut = CompactAnalysis(in, messages, nullptr, needed - 1);
+  EXPECT_FALSE(cut.resultsFlag);
+  EXPECT_EQ(
+      messages.messages,
+      (std::vector<Message>{{MessageKind::Error, std::string(kIterationDidNotSettleMessage)}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Iterations, CompactBoundTest,
+                         ::testing::Values(BoundCase{"PageIteration", true},
+                                           BoundCase{"CorePressureDrop", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CompactAnalysis, CorePressureDropByHand) {
   // Entry 0, G = 10, A_fr = 0.1, two rows, rho 1.2 in and 1.0 out, f = 0.05:
