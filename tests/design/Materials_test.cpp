@@ -48,10 +48,5 @@ TEST(Materials, AnUnknownItemIsNoSelection) {
   }
 }
 
-TEST(Materials, OtherMaterialTakesTheCallersValue) {
-  EXPECT_EQ(MaterialConductivity(MaterialKind::OtherMaterial, 7.25), 7.25);
-  EXPECT_EQ(MaterialConductivity(MaterialKind::Copper, 7.25), 385);
-}
-
 }  // namespace
 }  // namespace calvora

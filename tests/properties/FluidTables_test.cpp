@@ -174,20 +174,6 @@ TEST(FluidTables, TabulatedPrandtlIsKeptWhereItDiffersFromTheOtherColumns) {
   EXPECT_EQ(p.viscosity, 1.488e-5);
 }
 
-TEST(FluidTables, SeparateLookupsAgreeWithTheKindDispatch) {
-  FluidProperties byKind;
-  FluidProperties direct;
-  FluidPropertiesAt(FluidKind::SaturatedWater, 130, byKind);
-  SaturatedWaterProperties(130, direct);
-  ExpectSameBits(byKind, direct);
-  FluidPropertiesAt(FluidKind::EngineOil, 45, byKind);
-  EngineOilProperties(45, direct);
-  ExpectSameBits(byKind, direct);
-  FluidPropertiesAt(FluidKind::Air, 300, byKind);
-  AirProperties(300, direct);
-  ExpectSameBits(byKind, direct);
-}
-
 TEST(FluidTables, OtherFluidHasNoTableAndNoRange) {
   FluidProperties p = kSentinel;
   EXPECT_FALSE(FluidPropertiesAt(FluidKind::OtherFluid, 27, p));
@@ -196,15 +182,6 @@ TEST(FluidTables, OtherFluidHasNoTableAndNoRange) {
   EXPECT_TRUE(TemperatureInRange(FluidKind::OtherFluid, -1000));
   EXPECT_TRUE(TemperatureInRange(FluidKind::OtherFluid, 5000));
   ExpectSameBits(StartingProperties(FluidKind::OtherFluid, 27), FluidProperties{});
-}
-
-TEST(FluidTables, RowsAscendStrictly) {
-  for (FluidKind kind : {FluidKind::Air, FluidKind::SaturatedWater, FluidKind::EngineOil}) {
-    const FluidTable& t = *TableOf(kind);
-    for (std::size_t i = 1; i < t.size(); ++i) {
-      EXPECT_LT(t[i - 1].temperature, t[i].temperature);
-    }
-  }
 }
 
 }  // namespace
