@@ -1,8 +1,202 @@
 #include "thermal/ui/Result1.h"
 
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "common/ui/Help.h"
+#include "common/ui/QtMessages.h"
+#include "common/ui/ReportOutput.h"
+#include "shell/Centre.h"
+#include "shell/Main.h"
+#include "thermal/InputCaptions.h"
+#include "thermal/ThermalResults.h"
+#include "thermal/ui/Combi1.h"
+
 TResults1* Results1 = nullptr;
+
+namespace {
+
+namespace tr = calvora::thermal_results;
+namespace ti = calvora::thermal_input;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Std(const QString& text) {
+  return text.toStdString();
+}
+
+QPushButton* Button(QWidget* parent, const char* name, std::string_view caption,
+                    std::string_view hint, QStyle::StandardPixmap icon) {
+  auto* button = new QPushButton(Text(caption), parent);
+  button->setObjectName(name);
+  button->setToolTip(Text(hint));
+  button->setIcon(parent->style()->standardIcon(icon));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
 
 TResults1::TResults1(QWidget* parent) : QDialog(parent) {
   setObjectName("Results1");
-  setWindowTitle("Calvora  v1.0");
+  setWindowTitle(Text(ti::kWindowCaption));
+
+  Label16 = new QLabel(Text(tr::kIntroduction), this);
+  Label16->setObjectName("Label16");
+  Label16->setWordWrap(true);
+
+  GroupBox1 = new QGroupBox(Text(tr::kTemperaturesGroup), this);
+  GroupBox1->setObjectName("GroupBox1");
+  GroupBox2 = new QGroupBox(Text(tr::kFlowGroup), this);
+  GroupBox2->setObjectName("GroupBox2");
+  GroupBox3 = new QGroupBox(Text(tr::kExchangerGroup), this);
+  GroupBox3->setObjectName("GroupBox3");
+  QGridLayout* grids[] = {new QGridLayout(GroupBox1), new QGridLayout(GroupBox2),
+                          new QGridLayout(GroupBox3)};
+  int rowInGroup[3] = {0, 0, 0};
+
+  // One caption column for all three groups, so the fields line up.
+  const QFontMetrics metrics(font());
+  int captionWidth = 0;
+  for (const tr::ResultRow& row : tr::kResultRows) {
+    captionWidth = std::max(captionWidth, metrics.horizontalAdvance(Text(row.caption)));
+  }
+
+  for (int i = 0; i < tr::kFieldCount; ++i) {
+    const tr::ResultRow& row = tr::kResultRows[i];
+    auto* label = new QLabel(Text(row.caption), this);
+    label->setObjectName(Text(row.labelName));
+    label->setMinimumWidth(captionWidth + 8);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(Text(row.editName));
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0000000000.0000")) + 16);
+    label->setBuddy(edit);
+    const int g = static_cast<int>(row.group);
+    grids[g]->addWidget(label, rowInGroup[g], 0);
+    grids[g]->addWidget(edit, rowInGroup[g], 1);
+    ++rowInGroup[g];
+    captions_[i] = label;
+    fields_[i] = edit;
+  }
+  for (QGridLayout* grid : grids) {
+    grid->setColumnStretch(0, 1);
+    grid->setHorizontalSpacing(12);
+  }
+
+  BackBtn = Button(this, "BackBtn", tr::kBackCaption, tr::kBackHint, QStyle::SP_ArrowBack);
+  QuitBtn = Button(this, "QuitBtn", tr::kQuitCaption, tr::kQuitHint, QStyle::SP_DialogCloseButton);
+  PrintBtn = Button(this, "PrintBtn", tr::kPrintCaption, tr::kPrintHint, QStyle::SP_FileIcon);
+  SaveBtn = Button(this, "SaveBtn", tr::kSaveCaption, tr::kSaveHint, QStyle::SP_DialogSaveButton);
+  HelpBtn = Button(this, "HelpBtn", tr::kHelpCaption, tr::kHelpHint, QStyle::SP_DialogHelpButton);
+
+  connect(BackBtn, &QPushButton::clicked, this, &TResults1::close);
+  connect(QuitBtn, &QPushButton::clicked, this, &TResults1::quit);
+  connect(PrintBtn, &QPushButton::clicked, this, &TResults1::print);
+  connect(SaveBtn, &QPushButton::clicked, this, &TResults1::save);
+  connect(HelpBtn, &QPushButton::clicked, this, [] { OpenHelpTopic(Text(tr::kHelpTopic)); });
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(BackBtn);
+  buttons->addWidget(SaveBtn);
+  buttons->addWidget(PrintBtn);
+  buttons->addWidget(HelpBtn);
+  buttons->addStretch(1);
+  buttons->addWidget(QuitBtn);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label16);
+  layout->addWidget(GroupBox1);
+  layout->addWidget(GroupBox2);
+  layout->addWidget(GroupBox3);
+  layout->addSpacing(6);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TResults1::showResults(const calvora::ThermalState& state) {
+  const auto texts = calvora::ThermalResultTexts(state, PlatformDecimalSeparator());
+  for (int i = 0; i < tr::kFieldCount; ++i) {
+    fields_[i]->setText(QString::fromStdString(texts[i]));
+    fields_[i]->setCursorPosition(0);
+  }
+}
+
+calvora::ThermalReportSnapshot TResults1::snapshot() const {
+  calvora::ThermalReportSnapshot snap;
+  if (Combi1Dlg) {
+    for (int q = 0; q < ti::kQuantityCount; ++q) {
+      const auto quantity = static_cast<ti::Quantity>(q);
+      QWidget* captionWidget = Combi1Dlg->caption(quantity);
+      QString captionText;
+      if (auto* label = qobject_cast<QLabel*>(captionWidget)) {
+        captionText = label->text();
+      } else if (auto* box = qobject_cast<QAbstractButton*>(captionWidget)) {
+        captionText = box->text();
+      }
+      QLineEdit* edit = Combi1Dlg->edit(quantity);
+      snap.inputs[q] = {Std(captionText), Std(edit->text()), !edit->isHidden()};
+    }
+    snap.arrangementItem = Std(Combi1Dlg->RadioGroup1->selectedText());
+    snap.mixingItem = Std(Combi1Dlg->RadioGroup2->selectedText());
+  }
+  for (int i = 0; i < tr::kFieldCount; ++i) {
+    snap.results[i] = {Std(captions_[i]->text()), Std(fields_[i]->text()), true};
+  }
+  return snap;
+}
+
+QStringList TResults1::reportLines(calvora::ReportVariant variant) const {
+  QStringList lines;
+  for (const std::string& line : calvora::ThermalReportLines(snapshot(), variant)) {
+    lines << QString::fromStdString(line);
+  }
+  return lines;
+}
+
+void TResults1::save() {
+  SaveReportWithDialog(this, Text(tr::kSaveFilter), reportLines(calvora::ReportVariant::Saved));
+}
+
+void TResults1::print() {
+  PrintReportWithDialog(this, reportLines(calvora::ReportVariant::Printed), true);
+}
+
+void TResults1::quit() {
+  close();
+  if (Combi1Dlg)
+    Combi1Dlg->close();
+  if (Mainform)
+    Mainform->close();
+}
+
+void TResults1::reject() {
+  close();
+}
+
+void TResults1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (Combi1Dlg)
+    Combi1Dlg->show();
+}
+
+void TResults1::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!centred_) {
+    centred_ = true;
+    CentreOnScreen(this);
+  }
+}
+
+void ShowThermalResults(const calvora::ThermalState& state) {
+  if (!Results1)
+    return;
+  Results1->show();
+  Results1->showResults(state);
 }

@@ -1,13 +1,62 @@
 #pragma once
 
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
 
-// Placeholder: the screen is built in its own change; the class, the global
-// instance and the caption are final so navigation works already.
+#include "ntu/ThermalState.h"
+#include "thermal/ResultCaptions.h"
+#include "thermal/ThermalReport.h"
+
+// The thermal results screen: the fifteen read-only fields Edit1..Edit15 of one
+// thermal analysis in the groups "Temperatures (deg.c)", "Fluid flow
+// conditions" and "Properties of the exchanger", and the report (save, print).
 class TResults1 : public QDialog {
   Q_OBJECT
  public:
   explicit TResults1(QWidget* parent = nullptr);
+
+  // Fills the fields from a finished calculation.
+  void showResults(const calvora::ThermalState& state);
+
+  QLineEdit* field(int number) const { return fields_[number - 1]; }
+  QLabel* caption(int number) const { return captions_[number - 1]; }
+
+  // The report from Combi1Dlg and this screen as displayed now.
+  calvora::ThermalReportSnapshot snapshot() const;
+  QStringList reportLines(calvora::ReportVariant variant) const;
+
+  QLabel* Label16;        // the introduction
+  QGroupBox* GroupBox1;   // temperatures
+  QGroupBox* GroupBox2;   // fluid flow conditions
+  QGroupBox* GroupBox3;   // properties of the exchanger
+  QPushButton* BackBtn;   // "&Back"
+  QPushButton* QuitBtn;   // "&Quit"
+  QPushButton* PrintBtn;  // "&Print"
+  QPushButton* SaveBtn;   // "&Save"
+  QPushButton* HelpBtn;
+
+  void reject() override;  // Escape answers like "&Back"
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void save();
+  void print();
+  void quit();
+
+  QLineEdit* fields_[calvora::thermal_results::kFieldCount] = {};
+  QLabel* captions_[calvora::thermal_results::kFieldCount] = {};
+  bool centred_ = false;
 };
 
 extern TResults1* Results1;
+
+// Called by the thermal run when a calculation succeeded: shows Results1, then
+// fills it from `state`.
+void ShowThermalResults(const calvora::ThermalState& state);
