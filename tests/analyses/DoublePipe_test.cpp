@@ -59,8 +59,6 @@ constexpr double kCopper = 385, kAluminium = 202, kCarbonSteel = 43;
 
 // ---- the recomputation --------------------------------------------------------
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
 struct Expected {
   double Rei = 0, Reo = 0, hi = 0, ho = 0, U = 0, A = 0;
   double Q = 0, Tc2 = 0, Th2 = 0, dPi = 0, dPo = 0, Ti = 0, To = 0;
@@ -79,6 +77,8 @@ struct Case {
   bool innerCommercial, outerCommercial;
   double din, dout;
 };
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 Expected Recompute(const Case& c) {
   Expected e;
