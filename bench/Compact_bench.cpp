@@ -1,9 +1,13 @@
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "analyses/CompactAnalysis.h"
 #include "common/Messages.h"
 
 namespace {
+
+using std::string;
 
 // One rating of a hot-water coil (entry 6) with the property iteration and
 // both pressure drops, from the typed texts to the result record.
@@ -12,19 +16,19 @@ void BM_CompactAnalysisIterationAndPressureDrops(benchmark::State& state) {
   in.surfaceIndex = 6;
   in.innerFluidIndex = 1;  // saturated water
   in.outerFluidIndex = 0;  // air
-  in.insideDiameter = "0.0165";
-  in.tubes = "20";
-  in.rowsNormal = "10";
-  in.rowsParallel = "2";
-  in.length = "0.6";
-  in.innerMassFlow = "0.5";
-  in.outerMassFlow = "1.2";
-  in.innerTemperature = "80";
-  in.outerTemperature = "20";
+  in.insideDiameter = string("0.0165");
+  in.tubes = string("20");
+  in.rowsNormal = string("10");
+  in.rowsParallel = string("2");
+  in.length = string("0.6");
+  in.innerMassFlow = string("0.5");
+  in.outerMassFlow = string("1.2");
+  in.innerTemperature = string("80");
+  in.outerTemperature = string("20");
   in.iterate = true;
   in.pressureDrops = true;
-  in.inletPipeDiameter = "0.05";
-  in.outletPipeDiameter = "0.04";
+  in.inletPipeDiameter = string("0.05");
+  in.outletPipeDiameter = string("0.04");
   calvora::RecordingMessages messages;
   for (auto _ : state) {
     benchmark::DoNotOptimize(calvora::CompactAnalysis(in, messages));
