@@ -446,7 +446,6 @@ void TCombi2Dlg::openDialog(QWidget* dialog) {
   if (!dialog)
     return;
   dialog->show();
-  dialog->raise();
   dialog->activateWindow();
   setEnabled(false);
 }
@@ -505,23 +504,26 @@ void TCombi2Dlg::okClicked() {
   } else if (caption == Q(dt::kCompactsPage)) {
     run = RunCompactPage;
   }
-  if (!run)
-    return;
+  if (run)
+    RunPageGuarded(this, run);
+}
+
+void RunPageGuarded(QWidget* parent, const std::function<void(calvora::Messages&)>& run) {
   try {
     try {
       try {
         calvora::FloatingPointGuard guard;
-        QtMessages messages(this);
+        QtMessages messages(parent);
         run(messages);
         calvora::CheckArithmetic();
       } catch (const calvora::MathError&) {
-        ShowMessage(this, calvora::MessageKind::Error, Q(dt::kMathErrorMessage));
+        ShowMessage(parent, calvora::MessageKind::Error, Q(dt::kMathErrorMessage));
       }
     } catch (const calvora::ConversionError&) {
-      ShowMessage(this, calvora::MessageKind::Error, Q(dt::kConversionErrorMessage));
+      ShowMessage(parent, calvora::MessageKind::Error, Q(dt::kConversionErrorMessage));
     }
   } catch (const calvora::SelectionError&) {
-    ShowMessage(this, calvora::MessageKind::Warning, Q(dt::kSelectionErrorMessage));
+    ShowMessage(parent, calvora::MessageKind::Warning, Q(dt::kSelectionErrorMessage));
   }
 }
 
@@ -595,13 +597,11 @@ void TCombi2Dlg::crossFlowArrangementChosen(int index) {
   const QString upper = bound(3 * d);
   if (index == 0) {
     Inlinedlg->show();
-    Inlinedlg->raise();
     Inlinedlg->setBounds(Q(dt::kGreaterThan) + lower, Q(dt::kInLineLessThan) + upper);
   } else {
     Staggerdlg->setBounds(bound(0.6 * d), Q(dt::kStaggeredLessThan) + upper, lower,
                           Q(dt::kStaggeredLessThan) + upper);
     Staggerdlg->show();
-    Staggerdlg->raise();
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string_view>
 
 class QCheckBox;
@@ -12,6 +13,9 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class RadioGroup;
+namespace calvora {
+class Messages;
+}
 
 // A text of the design captions as a QString.
 inline QString DesignText(std::string_view text) {
@@ -94,3 +98,8 @@ class TCombi2Dlg : public QDialog {
 };
 
 extern TCombi2Dlg* Combi2Dlg;
+
+// Runs one page's analysis as OK does: with clean floating-point flags, and
+// inside the three guards that turn an arithmetic failure, a text that is not a
+// number and a missing selection into their message boxes (parent `parent`).
+void RunPageGuarded(QWidget* parent, const std::function<void(calvora::Messages&)>& run);
