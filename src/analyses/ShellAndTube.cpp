@@ -187,6 +187,10 @@ void Rate(const ShellAndTubeInputs& in, ShellAndTubeCase& c, Messages& messages,
 
 }  // namespace
 
+std::string InnerFlowMessage(double Nt, char decimalSeparator) {
+  return std::string(kInnerFlowMessagePrefix) + FormatFixed(std::fabs(Nt), 6, 2, decimalSeparator);
+}
+
 DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
                                ShellAndTubeCase* record) {
   FloatingPointGuard guard;
@@ -274,9 +278,7 @@ DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
 
   // Flow checks.
   if (c.mTube < 1.0) {
-    Fail(messages, MessageKind::Warning,
-         std::string(kInnerFlowMessagePrefix) + FormatFixed(std::fabs(c.Nt), 6, 2, sep),
-         run.resultsFlag);
+    Fail(messages, MessageKind::Warning, InnerFlowMessage(c.Nt, sep), run.resultsFlag);
   }
   if (c.mOuter < 1.0)
     Fail(messages, MessageKind::Warning, kOuterFlowMessage, run.resultsFlag);

@@ -89,6 +89,10 @@ struct ShellAndTubeCase {
   double f = 0, pressureDropTube = 0, pressureDropShell = 0;
 };
 
+// The inner-flow box: kInnerFlowMessagePrefix and |Nt| in fixed notation with
+// two decimals (precision 6), e.g. "... greater than 210.00".
+std::string InnerFlowMessage(double Nt, char decimalSeparator);
+
 // Reads the inputs in the method's order, makes every check (each failed one
 // shows its box; errors and failed geometry or flow checks clear resultsFlag),
 // counts the tubes of the chosen layout and derives the bundle and shell-side
