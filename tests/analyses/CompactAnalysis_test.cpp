@@ -235,8 +235,8 @@ RealisticCase HotWaterCoilWithIteration() {
   return {"HotWaterCoilWithIteration", in, &kSaturatedWaterTable, &kAirTable, 385};
 }
 
-// Cold water chilled... rather heated: warm air over a continuous-fin aluminium
-// coil carrying cold water, rated with the core pressure drop's own pass.
+// Warm air over a continuous-fin aluminium coil carrying cold water, rated
+// with the core pressure drop's own pass instead of the page's iteration.
 RealisticCase WarmAirOverColdWaterWithoutIteration() {
   CompactInputs in = WaterCoil();
   in.surfaceIndex = 14;
@@ -256,26 +256,9 @@ RealisticCase WarmAirOverColdWaterWithoutIteration() {
   return {"WarmAirOverColdWaterWithoutIteration", in, &kSaturatedWaterTable, &kAirTable, 202};
 }
 
-RealisticCase OilCoolerWithIteration() {
-  CompactInputs in = WaterCoil();
-  in.surfaceIndex = 11;
-  in.innerFluidIndex = kOil;
-  in.insideDiameter = "0.022";
-  in.innerMassFlow = "2.0";
-  in.innerTemperature = "120";
-  in.outerTemperature = "30";
-  in.material = 2;  // carbon steel
-  in.iterate = true;
-  in.pressureDrops = false;
-  in.inletPipeDiameter = "1";
-  in.outletPipeDiameter = "1";
-  return {"OilCoolerWithIteration", in, &kEngineOilTable, &kAirTable, 43};
-}
-
 INSTANTIATE_TEST_SUITE_P(Cases, CompactRealisticTest,
                          ::testing::Values(HotWaterCoilWithIteration(),
-                                           WarmAirOverColdWaterWithoutIteration(),
-                                           OilCoolerWithIteration()),
+                                           WarmAirOverColdWaterWithoutIteration()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---- checks and edge cases ----------------------------------------------
@@ -327,15 +310,6 @@ TEST(CompactAnalysis, DiameterAndTemperatureMessagesInStepOrder) {
   EXPECT_TRUE(std::isfinite(run.result.overallCoefficient));
 }
 
-TEST(CompactAnalysis, RangeEndsAreAccepted) {
-  CompactInputs in = WaterCoil();
-  in.innerTemperature = "300";
-  in.outerTemperature = "-73";
-  RecordingMessages messages;
-  EXPECT_TRUE(CompactAnalysis(in, messages).resultsFlag);
-  EXPECT_TRUE(messages.messages.empty());
-}
-
 TEST(CompactAnalysis, EqualInletsMakeTheInnerFluidHot) {
   CompactInputs in = WaterCoil();
   in.innerTemperature = "40";
@@ -352,17 +326,6 @@ TEST(CompactAnalysis, EqualInletsMakeTheInnerFluidHot) {
   EXPECT_EQ(run.result.hotOutletTemperature, 40);
   EXPECT_EQ(run.result.coldOutletTemperature, 40);
   EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST(CompactAnalysis, ColderInnerFluidIsTheColdStream) {
-  CompactInputs in = WaterCoil();
-  in.innerTemperature = "19.99";
-  in.iterate = true;
-  RecordingMessages messages;
-  CompactTrace trace;
-  const DesignRun run = CompactAnalysis(in, messages, &trace);
-  EXPECT_FALSE(trace.innerHot);
-  EXPECT_GT(run.result.coldOutletTemperature, 19.99);
 }
 
 TEST(CompactAnalysis, WithoutIterationTheCorePressureDropIteratesOnItsOwn) {
@@ -449,16 +412,6 @@ TEST_P(CompactUserFluidTest, AUserDescribedFluidMakesOnePass) {
 INSTANTIATE_TEST_SUITE_P(Sides, CompactUserFluidTest,
                          ::testing::Values(OnePassCase{kOther, kAir}, OnePassCase{kWater, kOther},
                                            OnePassCase{kOther, kOther}));
-
-TEST(CompactAnalysis, BothBuiltInFluidsIterate) {
-  CompactInputs in = WaterCoil();
-  in.iterate = true;
-  RecordingMessages messages;
-  CompactTrace trace;
-  const DesignRun run = CompactAnalysis(in, messages, &trace);
-  EXPECT_GT(trace.thermalPasses, 1);
-  EXPECT_NE(run.result.innerInletTemperature, 80);  // now a property temperature
-}
 
 // Outer air temperature and mass flow (as texts) that give exactly `reynolds`
 // on the surface of `in`, found by stepping the flow one double at a time
@@ -583,20 +536,6 @@ INSTANTIATE_TEST_SUITE_P(Iterations, CompactBoundTest,
                                            BoundCase{"CorePressureDrop", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CompactAnalysis, CorePressureDropByHand) {
-  // Entry 0, G = 10, A_fr = 0.1, two rows, rho 1.2 in and 1.0 out, f = 0.05:
-  // E = 100 / 1.2 / 2; A/Ac = 459 * 2 * 0.0203 / 0.538.
-  const TubeFinSurface& s = kCompactSurfaces[0];
-  const double v1 = 1 / 1.2, v2 = 1.0, vm = (v1 + v2) / 2;
-  const double E = 100 * v1 * 0.5;
-  const double expected =
-      E * (0.538 * 0.538 + 1) * (v2 / v1 - 1) + E * (vm / v1) * 0.05 * (459 * 2 * 0.0203 / 0.538);
-  EXPECT_NEAR(CorePressureDrop(s, 10, 0.1, 2, 1.2, 1.0, 0.05), expected, 1e-12 * expected);
-  // Without a density change only the friction term remains.
-  EXPECT_NEAR(CorePressureDrop(s, 10, 0.1, 2, 1.2, 1.2, 0.05),
-              E * 0.05 * (459 * 2 * 0.0203 / 0.538), 1e-12);
-}
-
 TEST(CompactAnalysis, EmptySurfaceWarnsAndStops) {
   CompactInputs in;  // every entry empty: nothing is read after the surface
   in.surfaceIndex = kEmptySurfaceIndex;
@@ -642,27 +581,6 @@ TEST(CompactAnalysis, FailuresEndTheRun) {
   in.outerFluidIndex = -1;
   EXPECT_THROW(CompactAnalysis(in, messages), SelectionError);
   EXPECT_TRUE(messages.messages.empty());
-}
-
-TEST(CompactAnalysis, ReadsTheSystemDecimalSeparator) {
-  CompactInputs dot = WaterCoil();
-  CompactInputs comma = dot;
-  comma.decimalSeparator = ',';
-  comma.insideDiameter = "0,0165";
-  comma.length = "0,6";
-  comma.innerMassFlow = "0,5";
-  comma.outerMassFlow = "1,2";
-  RecordingMessages messages;
-  EXPECT_EQ(CompactAnalysis(comma, messages).result.overallCoefficient,
-            CompactAnalysis(dot, messages).result.overallCoefficient);
-  EXPECT_THROW(CompactAnalysis(
-                   [&] {
-                     CompactInputs c = comma;
-                     c.length = "0.6";
-                     return c;
-                   }(),
-                   messages),
-               ConversionError);
 }
 
 }  // namespace

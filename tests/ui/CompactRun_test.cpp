@@ -140,23 +140,6 @@ class CompactRunTest : public QObject {
     QVERIFY(!Results2->isVisible());
     QVERIFY(Combi2Dlg->isVisible());
   }
-
-  void tooWideTubeShowsTheDiameterError() {
-    MessageBoxRecorder boxes;
-    Combi2Dlg->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(0);
-    Edit(Combi2Dlg, "Edit40")->setText(Number("0.00975"));
-    Edit(Combi2Dlg, "Edit37")->setText("20");
-    Edit(Combi2Dlg, "Edit42")->setText("10");
-    Edit(Combi2Dlg, "Edit41")->setText("2");
-    Edit(Combi2Dlg, "Edit36")->setText(Number("0.6"));
-    Edit(Combi2Dlg, "Edit39")->setText(Number("0.05"));
-    Edit(Combi2Dlg, "Edit38")->setText(Number("1.2"));
-    Edit(Combi2Dlg, "Edit33")->setText("80");
-    Edit(Combi2Dlg, "Edit34")->setText("20");
-    QTest::mouseClick(Combi2Dlg->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
-    QVERIFY(boxes.texts().contains(DesignText(calvora::kCompactDiameterMessage)));
-    QVERIFY(!Results2->isVisible());
-  }
 };
 
 QTEST_MAIN(CompactRunTest)
