@@ -78,7 +78,9 @@ struct Case {
   double din, dout;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 Expected Recompute(const Case& c) {
   Expected e;
@@ -205,153 +207,146 @@ TEST_P(DoublePipeRealistic, AgreesWithHandRecomputation) {
     EXPECT_LE(r.coldOutletTemperature, hi);
     EXPECT_GE(r.hotOutletTemperature, lo);
     EXPECT_GT(r.heatTransferRate, 0);
+    // Both streams' balances with the specific heats of the inlet temperatures.
+    const auto inletInner = reference::Interpolate(TableOf(c.innerFluid), c.Ti, {});
+    const auto inletOuter = reference::Interpolate(TableOf(c.outerFluid), c.To, {});
+    const double innerHeat =
+        c.mi * inletInner.cp *
+        std::fabs(c.Ti - (c.Ti >= c.To ? r.hotOutletTemperature : r.coldOutletTemperature));
+    const double outerHeat =
+        c.mo * inletOuter.cp *
+        std::fabs(c.To - (c.Ti >= c.To ? r.coldOutletTemperature : r.hotOutletTemperature));
+    EXPECT_NEAR(innerHeat, r.heatTransferRate, 1e-9 * r.heatTransferRate);
+    EXPECT_NEAR(outerHeat, r.heatTransferRate, 1e-9 * r.heatTransferRate);
   }
 }
 
 // Inlet temperatures, flows and diameters of ordinary exchangers: hot water
 // heating oil, hot air heating water, water cooling water, oil cooled by water.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DoublePipeRealistic,
-    ::testing::Values(Case{"WaterHeatsOilCounterWithDrops",
-                           kWater,
-                           kOil,
-                           0.02,
-                           0.025,
-                           0.04,
-                           5,
-                           0.2,
-                           0.3,
-                           80,
-                           40,
-                           kCopper,
-                           0,
-                           true,
-                           1,
-                           true,
-                           false,
-                           false,
-                           0.03,
-                           0.035},
-                      Case{"AirHeatsWaterParallel",
-                           kAir,
-                           kWater,
-                           0.05,
-                           0.055,
-                           0.08,
-                           4,
-                           0.05,
-                           0.5,
-                           227,
-                           20,
-                           kAluminium,
-                           1,
-                           true,
-                           0,
-                           false,
-                           false,
-                           false,
-                           0,
-                           0},
-                      Case{"ColdWaterInHotWaterCounterCommercial",
-                           kWater,
-                           kWater,
-                           0.025,
-                           0.03,
-                           0.05,
-                           6,
-                           0.4,
-                           0.6,
-                           30,
-                           90,
-                           kCarbonSteel,
-                           2,
-                           true,
-                           1,
-                           true,
-                           true,
-                           true,
-                           0.04,
-                           0.04},
-                      Case{"WaterOilNoIterationWithDrops",
-                           kWater,
-                           kOil,
-                           0.02,
-                           0.025,
-                           0.04,
-                           5,
-                           0.2,
-                           0.3,
-                           80,
-                           40,
-                           kCopper,
-                           0,
-                           false,
-                           0,
-                           true,
-                           false,
-                           true,
-                           0.03,
-                           0.035},
-                      // Settles one pass later than it would if the hot change were measured
-                      // against the hot stream's own span.
-                      Case{"WaterCooledByAirCounterWithDrops",
-                           kWater,
-                           kAir,
-                           0.02,
-                           0.025,
-                           0.04,
-                           5,
-                           0.2,
-                           0.3,
-                           90,
-                           27,
-                           kCopper,
-                           0,
-                           true,
-                           1,
-                           true,
-                           false,
-                           false,
-                           0.03,
-                           0.035},
-                      Case{"OilCooledByWaterIterationOnly",
-                           kOil,
-                           kWater,
-                           0.03,
-                           0.035,
-                           0.06,
-                           8,
-                           0.5,
-                           0.8,
-                           140,
-                           25,
-                           kCopper,
-                           0,
-                           true,
-                           1,
-                           false,
-                           false,
-                           false,
-                           0,
-                           0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DoublePipeRealistic, EnergyBalancesOfBothStreamsAgree) {
-  // Hot water 80 C inside, oil 40 C outside, counter flow: Q = mh ch (Th1 - Th2)
-  // = mc cc (Tc2 - Tc1) with the specific heats of the inlet temperatures.
-  DoublePipeInputs in = BaseInputs();
-  in.iteration = true;
-  in.flowCondition = 1;
-  RecordingMessages messages;
-  const DesignRun run = DoublePipeAnalysis(in, messages);
-  ASSERT_TRUE(run.resultsFlag);
-  const double waterCp = 4196.4;  // water at 80 C
-  const double oilCp = 1964;      // oil at 40 C
-  const double hot = 0.2 * waterCp * (80 - run.result.hotOutletTemperature);
-  const double cold = 0.3 * oilCp * (run.result.coldOutletTemperature - 40);
-  EXPECT_NEAR(hot, run.result.heatTransferRate, 1e-9 * hot);
-  EXPECT_NEAR(cold, run.result.heatTransferRate, 1e-9 * cold);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, DoublePipeRealistic,
+                         ::testing::Values(Case{"WaterHeatsOilCounterWithDrops",
+                                                kWater,
+                                                kOil,
+                                                0.02,
+                                                0.025,
+                                                0.04,
+                                                5,
+                                                0.2,
+                                                0.3,
+                                                80,
+                                                40,
+                                                kCopper,
+                                                0,
+                                                true,
+                                                1,
+                                                true,
+                                                false,
+                                                false,
+                                                0.03,
+                                                0.035},
+                                           Case{"AirHeatsWaterParallel",
+                                                kAir,
+                                                kWater,
+                                                0.05,
+                                                0.055,
+                                                0.08,
+                                                4,
+                                                0.05,
+                                                0.5,
+                                                227,
+                                                20,
+                                                kAluminium,
+                                                1,
+                                                true,
+                                                0,
+                                                false,
+                                                false,
+                                                false,
+                                                0,
+                                                0},
+                                           Case{"ColdWaterInHotWaterCounterCommercial",
+                                                kWater,
+                                                kWater,
+                                                0.025,
+                                                0.03,
+                                                0.05,
+                                                6,
+                                                0.4,
+                                                0.6,
+                                                30,
+                                                90,
+                                                kCarbonSteel,
+                                                2,
+                                                true,
+                                                1,
+                                                true,
+                                                true,
+                                                true,
+                                                0.04,
+                                                0.04},
+                                           Case{"WaterOilNoIterationWithDrops",
+                                                kWater,
+                                                kOil,
+                                                0.02,
+                                                0.025,
+                                                0.04,
+                                                5,
+                                                0.2,
+                                                0.3,
+                                                80,
+                                                40,
+                                                kCopper,
+                                                0,
+                                                false,
+                                                0,
+                                                true,
+                                                false,
+                                                true,
+                                                0.03,
+                                                0.035},
+                                           // Settles one pass later than it would if the hot change
+                                           // were measured against the hot stream's own span.
+                                           Case{"WaterCooledByAirCounterWithDrops",
+                                                kWater,
+                                                kAir,
+                                                0.02,
+                                                0.025,
+                                                0.04,
+                                                5,
+                                                0.2,
+                                                0.3,
+                                                90,
+                                                27,
+                                                kCopper,
+                                                0,
+                                                true,
+                                                1,
+                                                true,
+                                                false,
+                                                false,
+                                                0.03,
+                                                0.035},
+                                           Case{"OilCooledByWaterIterationOnly",
+                                                kOil,
+                                                kWater,
+                                                0.03,
+                                                0.035,
+                                                0.06,
+                                                8,
+                                                0.5,
+                                                0.8,
+                                                140,
+                                                25,
+                                                kCopper,
+                                                0,
+                                                true,
+                                                1,
+                                                false,
+                                                false,
+                                                false,
+                                                0,
+                                                0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- range checks ---------------------------------------------------------------
 
@@ -534,20 +529,6 @@ TEST(DoublePipe, UserDescribedFluidMakesExactlyOnePass) {
   }
 }
 
-TEST(DoublePipe, IterationEndsWithPropertiesOfTheLastPropertyTemperatures) {
-  DoublePipeInputs in = BaseInputs();
-  in.iteration = true;
-  in.flowCondition = 1;
-  RecordingMessages messages;
-  DoublePipeTrace trace;
-  const DesignRun run = DoublePipeAnalysis(in, messages, &trace);
-  ASSERT_TRUE(run.resultsFlag);
-  EXPECT_GT(trace.thermalPasses, 2);
-  // The inlet fields now hold property temperatures, inside the stream spans.
-  EXPECT_LT(run.result.innerInletTemperature, 80);
-  EXPECT_GT(run.result.outerInletTemperature, 40);
-}
-
 TEST(DoublePipe, IterationBoundEndsWithErrorAndNoResults) {
   DoublePipeInputs in = BaseInputs();
   in.iteration = true;
@@ -719,25 +700,6 @@ TEST(DoublePipe, OutOfRangeInletStaysFinite) {
     EXPECT_FALSE(run.resultsFlag);
     EXPECT_TRUE(std::isfinite(run.result.overallCoefficient));
   }
-}
-
-TEST(DoublePipe, DecimalCommaSeparator) {
-  DoublePipeInputs in = BaseInputs();
-  in.decimalSeparator = ',';
-  for (std::string* text :
-       {&in.innerTubeInsideDiameter, &in.innerTubeOutsideDiameter, &in.outerTubeInsideDiameter,
-        &in.outerTubeOutsideDiameter, &in.innerMassFlow, &in.outerMassFlow}) {
-    for (char& ch : *text) {
-      if (ch == '.')
-        ch = ',';
-    }
-  }
-  RecordingMessages messages;
-  const DesignRun comma = DoublePipeAnalysis(in, messages);
-  const DesignRun point = DoublePipeAnalysis(BaseInputs(), messages);
-  EXPECT_EQ(comma.result.overallCoefficient, point.result.overallCoefficient);
-  in.length = "5.0";  // a point is not the separator now
-  EXPECT_THROW(DoublePipeAnalysis(in, messages), calvora::ConversionError);
 }
 
 TEST(DoublePipe, MissingFlowConditionWithIterationIsASelectionFailure) {

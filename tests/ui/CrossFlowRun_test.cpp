@@ -247,29 +247,6 @@ class CrossFlowRunTest : public QObject {
     QVERIFY(!Results2->isVisible());
     QVERIFY(Combi2Dlg->isVisible());
   }
-
-  // Typing the outside diameter again empties the pitches: the flow condition
-  // has to be chosen again.
-  void changedDiameterAsksForTheArrangementAgain() {
-    MessageBoxRecorder boxes;
-    FillPage();
-    ChooseInLine();
-    Edit(Combi2Dlg, "Edit9")->setText(Number("0.021"));
-    Click(Combi2Dlg, "OKBtn");
-    QCOMPARE(boxes.texts(), QStringList{Q(calvora::design::kSelectionErrorMessage)});
-    QVERIFY(!Results2->isVisible());
-  }
-
-  void inletAirOutOfRangeUsesTheCommonWording() {
-    MessageBoxRecorder boxes;
-    FillPage();
-    ChooseInLine();
-    Group(Combi2Dlg, "RadioGroup5")->setItemIndex(0);
-    Edit(Combi2Dlg, "Edit21")->setText("400");
-    Click(Combi2Dlg, "OKBtn");
-    QCOMPARE(boxes.texts(), (QStringList{Q(calvora::kTemperatureOutOfRangeMessage), kHeightBox}));
-    QVERIFY(!Results2->isVisible());
-  }
 };
 
 QTEST_MAIN(CrossFlowRunTest)
