@@ -76,7 +76,8 @@ TResults1::TResults1(QWidget* parent) : QDialog(parent) {
     edit->setObjectName(Text(row.editName));
     edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignRight);
-    edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-0000000000.0000")) + 16);
+    // One width for every field, so the three groups line up.
+    edit->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-0000000000.0000")) + 24);
     label->setBuddy(edit);
     const int g = static_cast<int>(row.group);
     grids[g]->addWidget(label, rowInGroup[g], 0);
