@@ -144,4 +144,6 @@ void TMainform::showEvent(QShowEvent* event) {
     centred_ = true;
     CentreOnScreen(this);
   }
+  // The screen that comes forward takes the keyboard.
+  activateWindow();
 }

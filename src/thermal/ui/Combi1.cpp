@@ -231,6 +231,8 @@ void TCombi1Dlg::showEvent(QShowEvent* event) {
     centred_ = true;
     CentreOnScreen(this);
   }
+  // The screen that comes forward takes the keyboard.
+  activateWindow();
 }
 
 void TCombi1Dlg::Quit() {

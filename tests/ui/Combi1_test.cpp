@@ -1,0 +1,290 @@
+// The thermal analysis input screen: its controls, the reactions of the unknown
+// boxes and of the exchanger type, the keyboard, driven as a user would.
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "shell/Main.h"
+#include "shell/Screens.h"
+#include "support/MessageBoxRecorder.h"
+#include "thermal/ui/Combi1.h"
+
+namespace {
+
+const QColor kGrey(128, 128, 128);
+const QColor kBlack(0, 0, 0);
+
+QColor CaptionColour(QWidget* caption) {
+  return caption->palette().color(QPalette::WindowText);
+}
+
+}  // namespace
+
+class Combi1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    CreateScreens();
+    Mainform->show();
+    QTest::mouseClick(Mainform->BitBtn1, Qt::LeftButton);
+    QVERIFY(Combi1Dlg->isVisible());
+  }
+  void cleanup() { DestroyScreens(); }
+
+  void windowIsAFixedSizeDialog() {
+    QCOMPARE(Combi1Dlg->objectName(), QString("Combi1Dlg"));
+    QCOMPARE(Combi1Dlg->windowTitle(), QString("Calvora  v1.0"));
+    QCOMPARE(Combi1Dlg->minimumSize(), Combi1Dlg->maximumSize());
+  }
+
+  // Each row: the caption control, its text, the edit field beside it.
+  void rowsCarryTheirCaptionsAndFields_data() {
+    QTest::addColumn<QString>("captionName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("editName");
+    QTest::addColumn<bool>("checkBox");
+    auto row = [](const char* name, const char* caption, const char* edit, bool box) {
+      QTest::newRow(name) << QString(name) << QString(caption) << QString(edit) << box;
+    };
+    row("Label1", "Th1---The inlet temperature of the hot fluid (deg.c) :", "Edit1", false);
+    row("Label3", "Tc1---The inlet temperature of the cold fluid (deg.C) :", "Edit3", false);
+    row("CheckBox2", "Th0---The outlet temperature of the hot fluid (deg.C) :", "Edit2", true);
+    row("CheckBox4", "Tc0---The outlet temperature of the cold fluid (deg.C) :", "Edit4", true);
+    row("CheckBox5", "Mh---The mass flow rate of the hot fluid (kg/sec) :", "Edit5", true);
+    row("CheckBox6", "Mc---The mass flow rate of the cold fluid (kg/sec) :", "Edit6", true);
+    row("CheckBox7", "Q---The total heat transfer (Watts) :", "Edit7", true);
+    row("CheckBox8", "A---The total surface area of the heat exchanger (m2) :", "Edit8", true);
+    row("CheckBox9", "U---The overall heat transfer coefficient (W/m2.deg.C) :", "Edit9", true);
+    row("Label10", "Specific heat capacity of the cold fluid (J/kg.deg.c) :", "Edit10", false);
+    row("Label11", "Specific heat capacity of the hot fluid (J/kg.deg.c) :", "Edit11", false);
+  }
+  void rowsCarryTheirCaptionsAndFields() {
+    QFETCH(QString, captionName);
+    QFETCH(QString, caption);
+    QFETCH(QString, editName);
+    QFETCH(bool, checkBox);
+    auto* edit = Combi1Dlg->findChild<QLineEdit*>(editName);
+    QVERIFY(edit);
+    QVERIFY(edit->text().isEmpty());
+    QVERIFY(edit->isVisible());
+    QCOMPARE(edit->toolTip(), QString("Use ' tab ' to move the cursor !"));
+    if (checkBox) {
+      auto* box = Combi1Dlg->findChild<QCheckBox*>(captionName);
+      QVERIFY(box);
+      QCOMPARE(box->text(), caption);
+      QVERIFY(!box->isChecked());
+      QCOMPARE(box->toolTip(), QString("Click the box if you don't know this value."));
+      QCOMPARE(CaptionColour(box), kBlack);
+      // The field sits on the same row as its caption, to its right.
+      QVERIFY(qAbs(box->geometry().center().y() - edit->geometry().center().y()) <= 4);
+      QVERIFY(edit->geometry().left() > box->geometry().left());
+    } else {
+      auto* label = Combi1Dlg->findChild<QLabel*>(captionName);
+      QVERIFY(label);
+      QCOMPARE(label->text(), caption);
+      QVERIFY(qAbs(label->geometry().center().y() - edit->geometry().center().y()) <= 4);
+    }
+  }
+
+  void otherTextsAndButtons() {
+    auto* instruction = Combi1Dlg->findChild<QLabel*>("Label2");
+    QVERIFY(instruction);
+    QCOMPARE(instruction->text(),
+             QString("Please click beside the three values you do not know, and then enter the "
+                     "values of the others. Press Help if you need to know the possible "
+                     "combinations available :"));
+    auto* reminder = Combi1Dlg->findChild<QLabel*>("Label4");
+    QVERIFY(reminder);
+    QCOMPARE(reminder->text(), QString("Don't forget to choose the type of heat exhanger !"));
+    QVERIFY(reminder->wordWrap());
+    QCOMPARE(CaptionColour(reminder), QColor(0, 128, 0));
+
+    QCOMPARE(Combi1Dlg->OkBtn->objectName(), QString("OkBtn"));
+    QCOMPARE(Combi1Dlg->OkBtn->text(), QString("&OK"));
+    QVERIFY(Combi1Dlg->OkBtn->isDefault());
+    QCOMPARE(Combi1Dlg->CancelBtn->objectName(), QString("CancelBtn"));
+    QCOMPARE(Combi1Dlg->CancelBtn->text(), QString("&Back"));
+    QCOMPARE(Combi1Dlg->HelpBtn->objectName(), QString("HelpBtn"));
+    QCOMPARE(Combi1Dlg->HelpBtn->text(), QString("&Help"));
+    QVERIFY(!Combi1Dlg->HelpBtn->icon().isNull());
+    QCOMPARE(Combi1Dlg->BitBtn1->objectName(), QString("BitBtn1"));
+    QCOMPARE(Combi1Dlg->BitBtn1->text(), QString("&Quit"));
+  }
+
+  void radioGroupsStartOnTheirFirstItem() {
+    RadioGroup* type = Combi1Dlg->findChild<RadioGroup*>("RadioGroup1");
+    RadioGroup* mixing = Combi1Dlg->findChild<RadioGroup*>("RadioGroup2");
+    QVERIFY(type && mixing);
+    QCOMPARE(type->title(), QString("Type of Heat Exchanger"));
+    QCOMPARE(mixing->title(), QString("Type of Cross Flow"));
+    const QStringList types = {"Parallel Flow", "Counter Flow",
+                               "Shell and Tube (one pass, 2,4, or 6 tubes)",
+                               "All exchangers with C=0", "Cross Flow"};
+    const QStringList mixings = {"Cold fluid is unmixed", "Cold fluid is mixed",
+                                 "Both fluids are mixed", "Both fluids are unmixed"};
+    QCOMPARE(type->count(), int(types.size()));
+    for (int i = 0; i < types.size(); ++i)
+      QCOMPARE(type->itemText(i), types[i]);
+    QCOMPARE(mixing->count(), int(mixings.size()));
+    for (int i = 0; i < mixings.size(); ++i)
+      QCOMPARE(mixing->itemText(i), mixings[i]);
+    QCOMPARE(type->itemIndex(), 0);
+    QCOMPARE(mixing->itemIndex(), 0);
+    QVERIFY(!mixing->isVisible());
+  }
+
+  // Checking hides the field and greys the caption; unchecking brings both back,
+  // with the text typed before. Clicks and changes from code react alike.
+  void unknownBoxHidesItsField_data() {
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("editName");
+    QTest::addColumn<bool>("byClick");
+    const char* rows[][2] = {{"CheckBox2", "Edit2"}, {"CheckBox4", "Edit4"}, {"CheckBox5", "Edit5"},
+                             {"CheckBox6", "Edit6"}, {"CheckBox7", "Edit7"}, {"CheckBox8", "Edit8"},
+                             {"CheckBox9", "Edit9"}};
+    for (auto& row : rows) {
+      QTest::addRow("%s click", row[0]) << QString(row[0]) << QString(row[1]) << true;
+      QTest::addRow("%s code", row[0]) << QString(row[0]) << QString(row[1]) << false;
+    }
+  }
+  void unknownBoxHidesItsField() {
+    QFETCH(QString, boxName);
+    QFETCH(QString, editName);
+    QFETCH(bool, byClick);
+    auto* box = Combi1Dlg->findChild<QCheckBox*>(boxName);
+    auto* edit = Combi1Dlg->findChild<QLineEdit*>(editName);
+    QTest::keyClicks(edit, "42.5");
+    const QRect boxPlace = box->geometry();
+    auto toggle = [&] {
+      if (byClick)
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+      else
+        box->setChecked(!box->isChecked());
+    };
+
+    toggle();
+    QVERIFY(box->isChecked());
+    QVERIFY(!edit->isVisible());
+    QCOMPARE(CaptionColour(box), kGrey);
+    QCOMPARE(box->geometry(), boxPlace);  // nothing moves when a field hides
+
+    toggle();
+    QVERIFY(!box->isChecked());
+    QVERIFY(edit->isVisible());
+    QCOMPARE(CaptionColour(box), kBlack);
+    QCOMPARE(edit->text(), QString("42.5"));
+  }
+
+  void boxesDoNotTouchOtherRows() {
+    Combi1Dlg->CheckBox7->setChecked(true);
+    for (QLineEdit* edit : {Combi1Dlg->Edit1, Combi1Dlg->Edit2, Combi1Dlg->Edit3, Combi1Dlg->Edit4,
+                            Combi1Dlg->Edit5, Combi1Dlg->Edit6, Combi1Dlg->Edit8, Combi1Dlg->Edit9,
+                            Combi1Dlg->Edit10, Combi1Dlg->Edit11})
+      QVERIFY2(edit->isVisible(), qPrintable(edit->objectName()));
+    QVERIFY(!Combi1Dlg->Edit7->isVisible());
+  }
+
+  void crossFlowChoiceFollowsTheTypeSetFromCode() {
+    RadioGroup* type = Combi1Dlg->RadioGroup1;
+    RadioGroup* mixing = Combi1Dlg->RadioGroup2;
+    for (int i = 0; i < type->count(); ++i) {
+      type->setItemIndex(i);
+      QCOMPARE(mixing->isVisible(), type->itemText(i) == "Cross Flow");
+    }
+    type->setItemIndex(4);
+    QVERIFY(mixing->isVisible());
+    type->setItemIndex(0);
+    QVERIFY(!mixing->isVisible());
+  }
+
+  void crossFlowChoiceFollowsTheTypeClicked() {
+    RadioGroup* type = Combi1Dlg->RadioGroup1;
+    QTest::mouseClick(type->button(4), Qt::LeftButton, {},
+                      QPoint(6, type->button(4)->height() / 2));
+    QCOMPARE(type->itemIndex(), 4);
+    QVERIFY(Combi1Dlg->RadioGroup2->isVisible());
+    QTest::mouseClick(type->button(1), Qt::LeftButton, {},
+                      QPoint(6, type->button(1)->height() / 2));
+    QCOMPARE(type->itemIndex(), 1);
+    QVERIFY(!Combi1Dlg->RadioGroup2->isVisible());
+  }
+
+  // The mixing choice keeps its place while hidden, so showing it moves nothing.
+  void showingTheMixingChoiceMovesNothing() {
+    const QSize size = Combi1Dlg->size();
+    const QRect ok = Combi1Dlg->OkBtn->geometry();
+    Combi1Dlg->RadioGroup1->setItemIndex(4);
+    QCoreApplication::processEvents();
+    QCOMPARE(Combi1Dlg->size(), size);
+    QCOMPARE(Combi1Dlg->OkBtn->geometry(), ok);
+  }
+
+  void enterPressesOk() {
+    MessageBoxRecorder boxes;
+    QSignalSpy ok(Combi1Dlg->OkBtn, &QPushButton::clicked);
+    QSignalSpy back(Combi1Dlg->CancelBtn, &QPushButton::clicked);
+    Combi1Dlg->Edit5->setFocus();
+    QTest::keyClick(Combi1Dlg->Edit5, Qt::Key_Return);
+    QCOMPARE(ok.count(), 1);
+    QCOMPARE(back.count(), 0);
+  }
+
+  void escapeActsAsBack() {
+    QTest::keyClicks(Combi1Dlg->Edit3, "15");
+    QTest::keyClick(Combi1Dlg->Edit3, Qt::Key_Escape);
+    QVERIFY(!Combi1Dlg->isVisible());
+    QVERIFY(Mainform->isVisible());
+    QCOMPARE(Combi1Dlg->Edit3->text(), QString("15"));
+  }
+
+  // Tab visits the seven boxes, then the fields top to bottom, the two choices and
+  // the buttons.
+  void tabOrder() {
+    Combi1Dlg->RadioGroup1->setItemIndex(4);  // make the mixing choice reachable
+    QList<QWidget*> expected = {Combi1Dlg->CheckBox2, Combi1Dlg->CheckBox4, Combi1Dlg->CheckBox5,
+                                Combi1Dlg->CheckBox6, Combi1Dlg->CheckBox7, Combi1Dlg->CheckBox8,
+                                Combi1Dlg->CheckBox9, Combi1Dlg->Edit1,     Combi1Dlg->Edit3,
+                                Combi1Dlg->Edit2,     Combi1Dlg->Edit4,     Combi1Dlg->Edit5,
+                                Combi1Dlg->Edit6,     Combi1Dlg->Edit7,     Combi1Dlg->Edit8,
+                                Combi1Dlg->Edit9,     Combi1Dlg->Edit10,    Combi1Dlg->Edit11};
+    // Each radio group is one stop (the arrow keys move inside it).
+    expected << Combi1Dlg->RadioGroup1 << Combi1Dlg->RadioGroup2 << Combi1Dlg->OkBtn
+             << Combi1Dlg->CancelBtn << Combi1Dlg->HelpBtn << Combi1Dlg->BitBtn1
+             << Combi1Dlg->CheckBox2;
+    Combi1Dlg->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Combi1Dlg));
+    Combi1Dlg->CheckBox2->setFocus();
+    auto stop = [] {
+      QWidget* focus = QApplication::focusWidget();
+      if (qobject_cast<QRadioButton*>(focus))
+        return focus->parentWidget();
+      return focus;
+    };
+    QList<QWidget*> visited = {stop()};
+    for (int i = 1; i < expected.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << stop();
+    }
+    for (int i = 0; i < expected.size(); ++i) {
+      QVERIFY2(visited[i] == expected[i],
+               qPrintable(QString("step %1: %2 instead of %3")
+                              .arg(i)
+                              .arg(visited[i] ? visited[i]->objectName() : "nothing")
+                              .arg(expected[i]->objectName())));
+    }
+  }
+
+  // A hidden field is skipped by Tab.
+  void tabSkipsHiddenFields() {
+    Combi1Dlg->CheckBox4->setChecked(true);
+    Combi1Dlg->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Combi1Dlg));
+    Combi1Dlg->Edit2->setFocus();
+    QTest::keyClick(Combi1Dlg->Edit2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combi1Dlg->Edit5));
+  }
+};
+
+QTEST_MAIN(Combi1Test)
+#include "Combi1_test.moc"
