@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
-# Installs what Calvora needs to build and test on a Debian machine (as root),
-# skipping the install when everything is already there.
+# Installs what Calvora needs to build and test on a Debian machine that has only
+# the compiler toolchain, skipping the install when everything is already there.
+# Run it as root (or with sudo available).
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libgl1-mesa-dev googletest libgtest-dev
-  libbenchmark-dev xvfb xauth)
+packages=(
+  build-essential cmake            # compiler and build system
+  qt6-base-dev libgl1-mesa-dev     # Qt 6 Widgets and PrintSupport, and the GL headers Qt needs
+  googletest libgtest-dev          # core tests
+  libbenchmark-dev                 # benchmarks
+  xvfb xauth                       # a virtual display for running the program headless
+  fonts-dejavu-core                # a font for the screens under the offscreen platform
+)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "setup.sh: run as root to install ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
