@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "analyses/AnalysisMessages.h"
-#include "analyses/HandRecomputation.h"
+#include "analyses/TubeAnalysisReference.h"
 #include "common/Errors.h"
 #include "properties/FluidTables.h"
 
@@ -95,20 +95,20 @@ void PrintTo(const Case& c, std::ostream* os) {
 struct Expected {
   double Rei = 0, Reo = 0, hi = 0, ho = 0, U = 0, A = 0;
   double Q = 0, Tc2 = 0, Th2 = 0, dPi = 0, dPo = 0, Ti = 0, To = 0;
-  hand::Props inner, outer;
+  reference::Props inner, outer;
   int passes = 0;
 };
 
 Expected Recompute(const Case& c) {
   Expected e;
   const double mt = c.mi / c.N;
-  e.inner = hand::Interpolate(TableOf(c.innerFluid), c.Ti, {});
-  e.outer = hand::Interpolate(TableOf(c.outerFluid), c.To, {});
+  e.inner = reference::Interpolate(TableOf(c.innerFluid), c.Ti, {});
+  e.outer = reference::Interpolate(TableOf(c.outerFluid), c.To, {});
   e.A = c.N * c.Di * 3.1415 * c.L;
   auto coefficients = [&] {
     e.Rei = 4 * mt / (M_PI * c.Di * e.inner.mu);
     e.Reo = c.mo * c.Do / ((c.Sn - c.Do) * c.L * e.outer.mu);
-    e.hi = hand::TubeNu(e.Rei, e.inner.pr) * e.inner.k / c.Di;
+    e.hi = reference::TubeNu(e.Rei, e.inner.pr) * e.inner.k / c.Di;
     const double nuo = c.c * std::pow(e.Reo, c.n) * std::cbrt(e.outer.pr);
     e.ho = nuo * e.outer.k / c.Do * c.rowFactor;
     e.U =
@@ -122,19 +122,21 @@ Expected Recompute(const Case& c) {
     const double Th1 = innerHot ? c.Ti : c.To, Tc1 = innerHot ? c.To : c.Ti;
     const double mh = innerHot ? mt : c.mo, mc = innerHot ? c.mo : mt;
     const double ch = innerHot ? e.inner.cp : e.outer.cp, cc = innerHot ? e.outer.cp : e.inner.cp;
-    auto pass = [&] { return hand::ThermalPass(3, c.mixing, e.A, e.U, Th1, Tc1, mh, ch, mc, cc); };
-    hand::Thermal t = pass();
+    auto pass = [&] {
+      return reference::ThermalPass(3, c.mixing, e.A, e.U, Th1, Tc1, mh, ch, mc, cc);
+    };
+    reference::Thermal t = pass();
     e.passes = 1;
     if (c.innerFluid != kOther && c.outerFluid != kOther) {
-      hand::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
+      reference::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
       for (;;) {
-        const hand::Thermal before = t;
-        e.inner = hand::Interpolate(TableOf(c.innerFluid), e.Ti, e.inner);
-        e.outer = hand::Interpolate(TableOf(c.outerFluid), e.To, e.outer);
+        const reference::Thermal before = t;
+        e.inner = reference::Interpolate(TableOf(c.innerFluid), e.Ti, e.inner);
+        e.outer = reference::Interpolate(TableOf(c.outerFluid), e.To, e.outer);
         coefficients();
         t = pass();
         ++e.passes;
-        hand::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
+        reference::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
         const double eh = std::fabs((t.Th2 - before.Th2) / (Th1 - before.Th2));
         const double ec = std::fabs((t.Tc2 - before.Tc2) / (Tc1 - before.Tc2));
         if (eh < 0.001 && ec < 0.001)
@@ -146,7 +148,7 @@ Expected Recompute(const Case& c) {
     e.Th2 = t.Th2;
   }
   if (c.pressureDrops) {
-    const double f = hand::Friction(e.Rei, c.commercial);
+    const double f = reference::Friction(e.Rei, c.commercial);
     e.dPi = 8 / (3.1416 * 3.1416 * e.inner.rho) *
             (std::pow(mt / (c.Di * c.Di), 2) * (4 * f * c.L / c.Di + 1.5) +
              c.mi * c.mi * (1.5 / std::pow(c.din, 4) + 1.5 / std::pow(c.dout, 4)));
@@ -240,8 +242,8 @@ TEST_P(CrossFlowRealistic, AgreesWithHandRecomputation) {
     EXPECT_GE(r.hotOutletTemperature, lo);
     // Both streams' balances: the inner one with the flow of one tube, each
     // with the specific heat of its inlet temperature.
-    const auto inletInner = hand::Interpolate(TableOf(c.innerFluid), c.Ti, {});
-    const auto inletOuter = hand::Interpolate(TableOf(c.outerFluid), c.To, {});
+    const auto inletInner = reference::Interpolate(TableOf(c.innerFluid), c.Ti, {});
+    const auto inletOuter = reference::Interpolate(TableOf(c.outerFluid), c.To, {});
     const bool innerHot = c.Ti >= c.To;
     const double innerHeat =
         c.mi / c.N * inletInner.cp *

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "analyses/AnalysisMessages.h"
-#include "analyses/HandRecomputation.h"
+#include "analyses/TubeAnalysisReference.h"
 #include "common/Errors.h"
 #include "properties/FluidTables.h"
 
@@ -62,7 +62,7 @@ constexpr double kCopper = 385, kAluminium = 202, kCarbonSteel = 43;
 struct Expected {
   double Rei = 0, Reo = 0, hi = 0, ho = 0, U = 0, A = 0;
   double Q = 0, Tc2 = 0, Th2 = 0, dPi = 0, dPo = 0, Ti = 0, To = 0;
-  hand::Props inner, outer;
+  reference::Props inner, outer;
   int passes = 0;
 };
 
@@ -84,14 +84,14 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 Expected Recompute(const Case& c) {
   Expected e;
-  e.inner = hand::Interpolate(TableOf(c.innerFluid), c.Ti, {});
-  e.outer = hand::Interpolate(TableOf(c.outerFluid), c.To, {});
+  e.inner = reference::Interpolate(TableOf(c.innerFluid), c.Ti, {});
+  e.outer = reference::Interpolate(TableOf(c.outerFluid), c.To, {});
   e.A = 3.1415 * c.L * c.D1;
   auto coefficients = [&] {
     e.Rei = 4 * c.mi / (3.1415 * c.D1 * e.inner.mu);
     e.Reo = 4 * c.mo / ((c.D3 - c.D2) * 3.1415 * e.outer.mu);
-    e.hi = hand::TubeNu(e.Rei, e.inner.pr) * e.inner.k / c.D1;
-    e.ho = hand::AnnulusNu(e.Reo, e.outer.pr, c.D2, c.D3) * e.outer.k / (c.D3 - c.D2);
+    e.hi = reference::TubeNu(e.Rei, e.inner.pr) * e.inner.k / c.D1;
+    e.ho = reference::AnnulusNu(e.Reo, e.outer.pr, c.D2, c.D3) * e.outer.k / (c.D3 - c.D2);
     e.U =
         1 / (e.A * std::log(c.D2 / c.D1) / (6.283 * c.kw * c.L) + c.D1 / (c.D2 * e.ho) + 1 / e.hi);
   };
@@ -104,19 +104,19 @@ Expected Recompute(const Case& c) {
     const double mh = innerHot ? c.mi : c.mo, mc = innerHot ? c.mo : c.mi;
     const double ch = innerHot ? e.inner.cp : e.outer.cp, cc = innerHot ? e.outer.cp : e.inner.cp;
     auto pass = [&] {
-      return hand::ThermalPass(c.flow + 1, 0, e.A, e.U, Th1, Tc1, mh, ch, mc, cc);
+      return reference::ThermalPass(c.flow + 1, 0, e.A, e.U, Th1, Tc1, mh, ch, mc, cc);
     };
-    hand::Thermal t = pass();
+    reference::Thermal t = pass();
     e.passes = 1;
-    hand::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
+    reference::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
     for (;;) {
-      const hand::Thermal before = t;
-      e.inner = hand::Interpolate(TableOf(c.innerFluid), e.Ti, e.inner);
-      e.outer = hand::Interpolate(TableOf(c.outerFluid), e.To, e.outer);
+      const reference::Thermal before = t;
+      e.inner = reference::Interpolate(TableOf(c.innerFluid), e.Ti, e.inner);
+      e.outer = reference::Interpolate(TableOf(c.outerFluid), e.To, e.outer);
       coefficients();
       t = pass();
       ++e.passes;
-      hand::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
+      reference::Weight(e.Ti, e.To, Tc1, t.Tc2, Th1, t.Th2);
       const double eh = std::fabs((t.Th2 - before.Th2) / (Th1 - before.Tc2));
       const double ec = std::fabs((t.Tc2 - before.Tc2) / (Tc1 - before.Tc2));
       if (eh < 0.001 && ec < 0.001)
@@ -127,10 +127,10 @@ Expected Recompute(const Case& c) {
     e.Th2 = t.Th2;
   }
   if (c.pressureDrops) {
-    const double fi = hand::Friction(e.Rei, c.innerCommercial);
+    const double fi = reference::Friction(e.Rei, c.innerCommercial);
     e.dPi =
         (4 * fi * c.L / c.D1 + 1.5) * std::pow(c.mi / (3.1416 * c.D1 * c.D1), 2) * 8 / e.inner.rho;
-    const double fo = hand::Friction(e.Reo, c.outerCommercial);
+    const double fo = reference::Friction(e.Reo, c.outerCommercial);
     const double annulusArea = c.D3 * c.D3 - c.D2 * c.D2;
     e.dPo = (1.5 / std::pow(c.din, 4) + 1.5 / std::pow(c.dout, 4) +
              4 / (annulusArea * annulusArea) + 4 * fo * c.L / std::pow(c.D3 - c.D2, 5)) *
@@ -208,8 +208,8 @@ TEST_P(DoublePipeRealistic, AgreesWithHandRecomputation) {
     EXPECT_GE(r.hotOutletTemperature, lo);
     EXPECT_GT(r.heatTransferRate, 0);
     // Both streams' balances with the specific heats of the inlet temperatures.
-    const auto inletInner = hand::Interpolate(TableOf(c.innerFluid), c.Ti, {});
-    const auto inletOuter = hand::Interpolate(TableOf(c.outerFluid), c.To, {});
+    const auto inletInner = reference::Interpolate(TableOf(c.innerFluid), c.Ti, {});
+    const auto inletOuter = reference::Interpolate(TableOf(c.outerFluid), c.To, {});
     const double innerHeat =
         c.mi * inletInner.cp *
         std::fabs(c.Ti - (c.Ti >= c.To ? r.hotOutletTemperature : r.coldOutletTemperature));

@@ -9,7 +9,7 @@
 
 #include "properties/FluidTables.h"
 
-namespace hand {
+namespace reference {
 
 struct Props {
   double pr = 0, cp = 0, mu = 0, k = 0, rho = 0;
@@ -131,4 +131,4 @@ inline void Weight(double& Ti, double& To, double Tc1, double Tc2, double Th1, d
   }
 }
 
-}  // namespace hand
+}  // namespace reference
