@@ -81,10 +81,10 @@ void WeightPropertyTemperatures(ShellAndTubeCase& c) {
 
 // Re-evaluates the properties at the weighted temperatures until both outlets
 // settle. Returns false when they have not settled within the pass limit.
-bool RatingIteration(ShellAndTubeCase& c, Messages& messages) {
+bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit) {
   const LayoutFamily family = FamilyOf(c.layout);
   WeightPropertyTemperatures(c);
-  for (int pass = 1; pass <= kMaximumIterationPasses; ++pass) {
+  for (int pass = 1; pass <= passLimit; ++pass) {
     c.iterationPasses = pass;
     const double hotPrevious = c.ThotOut;
     const double coldPrevious = c.TcoldOut;
@@ -139,7 +139,8 @@ DesignResult HandOver(const ShellAndTubeCase& c) {
 }
 
 // Everything after the last check; runs only while no check has failed.
-void Rate(const ShellAndTubeInputs& in, ShellAndTubeCase& c, Messages& messages, DesignRun& run) {
+void Rate(const ShellAndTubeInputs& in, ShellAndTubeCase& c, Messages& messages, int passLimit,
+          DesignRun& run) {
   const LayoutFamily family = FamilyOf(c.layout);
   const ShellSideExponents exponents = ShellSideExponentsFor(family, c.ReShell);
   c.n = exponents.n;
@@ -167,7 +168,7 @@ void Rate(const ShellAndTubeInputs& in, ShellAndTubeCase& c, Messages& messages,
     HeatDuty(c, messages);
     const bool tableFluids =
         c.innerKind != FluidKind::OtherFluid && c.outerKind != FluidKind::OtherFluid;
-    if (tableFluids && !RatingIteration(c, messages)) {
+    if (tableFluids && !RatingIteration(c, messages, passLimit)) {
       Fail(messages, MessageKind::Error, kIterationDidNotSettleMessage, run.resultsFlag);
       return;
     }
@@ -192,7 +193,7 @@ std::string InnerFlowMessage(double Nt, char decimalSeparator) {
 }
 
 DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
-                               ShellAndTubeCase* record) {
+                               ShellAndTubeCase* record, int passLimit) {
   FloatingPointGuard guard;
   DesignRun run;
   ShellAndTubeCase c;
@@ -289,7 +290,7 @@ DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
   // A run whose results will not be shown stops here: past this point it would
   // only read the shell-diameter tables outside their range.
   if (run.resultsFlag)
-    Rate(in, c, messages, run);
+    Rate(in, c, messages, passLimit, run);
   CheckArithmetic();
   if (record)
     *record = c;

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "analyses/AnalysisMessages.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/PressureDrops.h"
 #include "analyses/ShellAndTubeGeometry.h"
@@ -103,8 +104,10 @@ std::string InnerFlowMessage(double Nt, char decimalSeparator);
 // text that is not a number, MathError for an arithmetic failure, SelectionError
 // for a needed choice without selection. An iteration that has not settled
 // after kMaximumIterationPasses shows kIterationDidNotSettleMessage and clears
-// resultsFlag. `record`, when given, receives the working record.
+// resultsFlag. `record`, when given, receives the working record; `passLimit`
+// bounds the iteration (tests lower it to reach the bound).
 DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& inputs, Messages& messages,
-                               ShellAndTubeCase* record = nullptr);
+                               ShellAndTubeCase* record = nullptr,
+                               int passLimit = kMaximumIterationPasses);
 
 }  // namespace calvora

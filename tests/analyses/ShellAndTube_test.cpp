@@ -679,6 +679,29 @@ TEST(ShellAndTubeOptions, DescribedFluidMakesOnePass) {
   EXPECT_DOUBLE_EQ(run.result.innerPrandtl, 4180 * 0.0005 / 0.65);
 }
 
+// The iteration is bounded: reaching the bound shows the error and no results;
+// a bound the run does not reach changes nothing.
+TEST(ShellAndTubeOptions, IterationBound) {
+  RecordingMessages first;
+  ShellAndTubeCase c;
+  const DesignRun settled = ShellAndTubeAnalysis(WaterOilInputs(), first, &c);
+  ASSERT_GT(c.iterationPasses, 1);
+  const int passes = c.iterationPasses;
+
+  RecordingMessages messages;
+  DesignRun run = ShellAndTubeAnalysis(WaterOilInputs(), messages, &c, passes - 1);
+  EXPECT_FALSE(run.resultsFlag);
+  EXPECT_EQ(
+      Boxes(messages.messages),
+      Boxes({kReynoldsBox, {MessageKind::Error, std::string(kIterationDidNotSettleMessage)}}));
+
+  RecordingMessages enough;
+  run = ShellAndTubeAnalysis(WaterOilInputs(), enough, &c, passes);
+  EXPECT_TRUE(run.resultsFlag);
+  EXPECT_EQ(run.result.heatTransferRate, settled.result.heatTransferRate);
+  EXPECT_EQ(run.result.outerPressureDrop, settled.result.outerPressureDrop);
+}
+
 TEST(ShellAndTubeFailures, ConversionSelectionAndArithmetic) {
   RecordingMessages messages;
   ShellAndTubeInputs in = WaterWaterInputs();
