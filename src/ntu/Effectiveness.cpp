@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "common/Numbers.h"
-
 namespace calvora {
 
 double HeatTransferRate(double m, double c, double Ta, double Tb) {
@@ -98,8 +96,10 @@ bool CrossFlowEffectiveness(double C, double NTU, double Ch, double Cc, CrossFlo
     case CrossFlowMixing::BothUnmixed: {
       constexpr double kExponent = 0.22;
       constexpr double kNegativeExponent = -0.22;
-      const double ntu022 = Power(NTU, kExponent);
-      const double ntu078 = NTU * Power(NTU, kNegativeExponent);
+      // Both powers as exp(b ln NTU), sharing the one logarithm: the same values as Power().
+      const double lnNtu = std::log(NTU);
+      const double ntu022 = std::exp(kExponent * lnNtu);
+      const double ntu078 = NTU * std::exp(kNegativeExponent * lnNtu);
       epsilon = 1.0 - std::exp((1.0 / C) * ntu022 * (std::exp(-C * ntu078) - 1.0));
       return true;
     }

@@ -6,6 +6,7 @@
 
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
+#include "common/Numbers.h"
 
 namespace calvora {
 namespace {
@@ -150,6 +151,26 @@ TEST(HeatBalance, OutletTemperaturesAndRatios) {
   // a 2000 W/K cold stream.
   EXPECT_EQ(HotOutletFromEffectiveness(0.5, 1000.0, 100.0, 20.0, 1.0, 1000.0), 60.0);
   EXPECT_EQ(ColdOutletFromEffectiveness(0.5, 1000.0, 100.0, 20.0, 2.0, 1000.0), 40.0);
+}
+
+}  // namespace
+}  // namespace calvora
+
+namespace calvora {
+namespace {
+
+TEST(EffectivenessBothUnmixed, PowersAreExactlyExpOfBLnA) {
+  FloatingPointGuard guard;  // flags left by earlier tests must not end this one
+  RecordingMessages messages;
+  for (double ntu : {0.3, 1.0, 2.7, 9.0}) {
+    const double C = 0.4;
+    double epsilon = 0;
+    Effectiveness(C, ntu, 5, 2, FlowArrangement::CrossFlow, CrossFlowMixing::BothUnmixed, epsilon,
+                  messages);
+    const double expected = 1.0 - std::exp((1.0 / C) * Power(ntu, 0.22) *
+                                           (std::exp(-C * (ntu * Power(ntu, -0.22))) - 1.0));
+    EXPECT_EQ(epsilon, expected) << ntu;
+  }
 }
 
 }  // namespace
