@@ -197,14 +197,5 @@ TEST(TubeCountHand, InlineSquareSmallShell) {
   EXPECT_EQ(got.Nt, 48);
 }
 
-TEST(LayoutData, SixLayouts) {
-  EXPECT_EQ(LayoutDataOf(TubeLayout::RotatedSquare15875).pitchFactor, 0.707);
-  EXPECT_EQ(LayoutDataOf(TubeLayout::InlineSquare19050).pitchFactor, 1.0);
-  EXPECT_EQ(LayoutDataOf(TubeLayout::Triangular15875).Pt, 0.019844);
-  EXPECT_EQ(FamilyOf(TubeLayout::Triangular19050), LayoutFamily::Triangular);
-  EXPECT_EQ(FamilyOf(TubeLayout::InlineSquare15875), LayoutFamily::InlineSquare);
-  EXPECT_EQ(FamilyOf(TubeLayout::RotatedSquare19050), LayoutFamily::RotatedSquare);
-}
-
 }  // namespace
 }  // namespace calvora

@@ -124,16 +124,5 @@ TEST(ShellSideExponents, ByFamilyAndReynolds) {
   }
 }
 
-TEST(ShellSideCoefficient, PropertyGroupAndViscosityFactor) {
-  // Water near 40 deg C: cp 4178.4, k 0.628, mu 0.000654, m = 0.302.
-  EXPECT_NEAR(ShellPropertyGroup(4178.4, 0.628, 0.000654, 0.302),
-              std::pow(4178.4, 0.333) * std::pow(0.628, 0.667) / std::pow(0.000654, 0.302), 1e-9);
-  EXPECT_NEAR(ShellViscosityFactor(0.017052, 0.031951), std::pow(0.017052 / 0.031951, 0.14), 1e-14);
-  EXPECT_EQ(ShellViscosityFactor(0.002, 0.002), 1.0);
-  // 3.1415 for the area of all tubes.
-  EXPECT_DOUBLE_EQ(ShellAndTubeArea(2, 0.01, 100), 3.1415 * 2 * 0.01 * 100);
-  EXPECT_DOUBLE_EQ(ShellTubeReynolds(0.5, 3.145, 0.01, 0.001), 4 * 0.5 / (3.145 * 0.01 * 0.001));
-}
-
 }  // namespace
 }  // namespace calvora
