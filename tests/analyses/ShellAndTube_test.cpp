@@ -231,8 +231,7 @@ Expected Recompute(const TableRows& t, FluidKind innerKind, FluidKind outerKind,
   const double K = 1.5 + 2 * b;
   const double F = 4 * f * (2 * L + 3.1416 * a) / Di;
   const double N = mInner * mInner * (1.5 / std::pow(dti, 4) + 1.5 / std::pow(dto, 4));
-  e.dpTube = 8 * ((K + F) * std::pow(mt / (Di * Di), 2) + N) /
-             (3.1416 * out.density * 0 + 3.1416 * in.density * 3.1416);
+  e.dpTube = 8 * ((K + F) * std::pow(mt / (Di * Di), 2) + N) / (3.1416 * in.density * 3.1416);
   // Shell side.
   const double Re = e.ReShell, m = mOuter, mu = out.viscosity, rho = out.density;
   const double kcH = Lin(t.kcHigh0, t.kcHigh1, t.key0, t.key1, Ds);
