@@ -196,17 +196,6 @@ class ThermalTest : public QObject {
     QCOMPARE(ReadLines(path), kSavedReport);
   }
 
-  void printedReportMatchesTheSavedOneInTheMiddle() {
-    typeCombination1();
-    QTest::mouseClick(Combi1Dlg->OkBtn, Qt::LeftButton);
-    const QStringList printed = Results1->reportLines(calvora::ReportVariant::Printed);
-    QCOMPARE(printed.first(), QString());
-    QCOMPARE(printed.mid(1, kSavedReport.size() - 2), kSavedReport.mid(0, kSavedReport.size() - 2));
-    QCOMPARE(printed.mid(printed.size() - 2),
-             QStringList({"Thank you for using this program.",
-                          "Hopefully any problems were quickly resolved."}));
-  }
-
   void failedSaveShowsTheReasonAndKeepsTheOldFile() {
     typeCombination1();
     QTest::mouseClick(Combi1Dlg->OkBtn, Qt::LeftButton);
