@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -336,30 +338,45 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
   left->addWidget(NamedLabel("Label50", dt::kSurfaceHeading, page));
+  // The list items are columns of fixed width; a fixed-pitch font keeps the
+  // headings over their columns.
   struct Heading {
     const char* name;
     const char* text;
     const char* hint;
+    int column;  // first character of the column in the item texts
   };
   static constexpr Heading kHeadings[] = {
-      {"Label51", "Type", "Type of fin and tubes"},
-      {"Label52", "Tube Dia.", "Tube outside diameter"},
-      {"Label53", "Fin Dia.", "Fin outside diameter"},
-      {"Label54", "Sn", "Vertical tube spacing"},
-      {"Label55", "Sp", "Horizontal tube spacing"},
-      {"Label56", "4Rh", "The Hydraulic diameter"},
-      {"Label58", "Delta", "Fin thickness"},
+      {"Label51", "Type", "Type of fin and tubes", 0},
+      {"Label52", "Tube Dia.", "Tube outside diameter", 9},
+      {"Label53", "Fin Dia.", "Fin outside diameter", 18},
+      {"Label54", "Sn", "Vertical tube spacing", 27},
+      {"Label55", "Sp", "Horizontal tube spacing", 36},
+      {"Label56", "4Rh", "The Hydraulic diameter", 45},
+      {"Label58", "Delta", "Fin thickness", 54},
   };
+  constexpr int kItemWidth = 62;
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  const int charWidth = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0'));
   auto* headings = new QHBoxLayout;
-  for (const Heading& h : kHeadings) {
+  headings->setSpacing(0);
+  // The combo box draws its text a few pixels in from its frame.
+  headings->setContentsMargins(6, 0, 0, 0);
+  for (std::size_t i = 0; i < std::size(kHeadings); ++i) {
+    const Heading& h = kHeadings[i];
     auto* label = NamedLabel(h.name, h.text, page);
     label->setToolTip(h.hint);
-    headings->addWidget(label, 1);
+    label->setFont(fixed);
+    const int next = i + 1 < std::size(kHeadings) ? kHeadings[i + 1].column : kItemWidth;
+    label->setFixedWidth((next - h.column) * charWidth);
+    headings->addWidget(label);
   }
+  headings->addStretch(1);
   left->addLayout(headings);
   auto* surfaces = new QComboBox(page);
   surfaces->setObjectName("ComboBox1");
   surfaces->setToolTip("Chooses the correct combination");
+  surfaces->setFont(fixed);
   for (const calvora::TubeFinSurface& surface : calvora::kCompactSurfaces)
     surfaces->addItem(Q(surface.itemText));
   left->addWidget(surfaces);

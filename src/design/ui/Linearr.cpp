@@ -95,6 +95,9 @@ TInlinedlg::TInlinedlg(QWidget* parent) : QDialog(parent) {
   grid->addWidget(sp_, 0, 1);
   grid->addWidget(snPrompt, 1, 0);
   grid->addWidget(sn_, 1, 1);
+  grid->setColumnStretch(2, 1);
+  sp_->setFixedWidth(110);
+  sn_->setFixedWidth(110);
   layout->addLayout(grid);
 
   auto* boundLine = new QHBoxLayout;

@@ -66,10 +66,13 @@ TStaggerdlg::TStaggerdlg(QWidget* parent) : QDialog(parent) {
   snLead->setObjectName("Label98");
   grid->addWidget(spPrompt, 0, 0);
   grid->addWidget(sp_, 0, 1);
-  grid->addLayout(BoundLine(spLead, bounds_[0], bounds_[1]), 1, 0, 1, 2);
+  grid->addLayout(BoundLine(spLead, bounds_[0], bounds_[1]), 1, 0, 1, 3);
   grid->addWidget(snPrompt, 2, 0);
   grid->addWidget(sn_, 2, 1);
-  grid->addLayout(BoundLine(snLead, bounds_[2], bounds_[3]), 3, 0, 1, 2);
+  grid->addLayout(BoundLine(snLead, bounds_[2], bounds_[3]), 3, 0, 1, 3);
+  grid->setColumnStretch(2, 1);
+  sp_->setFixedWidth(110);
+  sn_->setFixedWidth(110);
   layout->addLayout(grid);
 
   auto* buttons = new QHBoxLayout;
