@@ -113,17 +113,21 @@ TEST_P(AllowedCombinationTest, RecoversTheHiddenQuantities) {
   const Exchanger& x = *std::get<1>(GetParam());
   const unsigned mask = MaskOf(kAllowed[number - 1]);
   ASSERT_EQ(AllowedCombination(mask), number);
-  if (x.arrangement == FA::CapacityRatioZero && (number == 18 || number == 21)) {
-    // With C taken as 0 the duty does not depend on mc while the hot stream stays Cmin, so
-    // every mc above Ch / cc is a solution and the start value (mh) already is one.
-    GTEST_SKIP() << "many solutions";
-  }
   const ThermalState truth = Forward(x);
   RecordingMessages messages;
   const std::optional<ThermalState> got = SolveThermal(InputsFor(truth, x, mask), messages);
   ASSERT_TRUE(got.has_value());
   EXPECT_TRUE(messages.messages.empty());
   const double tolerance = number >= 16 ? 1e-5 : 1e-9;  // the search stops at 1e-7 on the duty
+  if (x.arrangement == FA::CapacityRatioZero && (number == 18 || number == 21)) {
+    // With C taken as 0 the duty does not depend on mc while the hot stream stays Cmin, so
+    // every mc above Ch / cc solves the problem (the start value mh already does): check that
+    // the flow found is one of them.
+    EXPECT_GE(got->Cc, got->Ch);
+    EXPECT_NEAR(got->Q, truth.Q, tolerance * truth.Q);
+    EXPECT_NEAR(got->Th0, truth.Th0, tolerance * truth.Th0);
+    return;
+  }
   const auto near = [&](double actual, double expected, const char* what) {
     EXPECT_NEAR(actual, expected, tolerance * std::fabs(expected)) << what;
   };
