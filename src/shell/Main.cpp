@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -136,6 +137,17 @@ void TMainform::closeEvent(QCloseEvent* event) {
   emit programEnding();
   // Other screens are only hidden, never closed; the run ends here.
   QCoreApplication::quit();
+}
+
+void TMainform::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the focused button, as on the dialogs.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+      button->animateClick();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TMainform::showEvent(QShowEvent* event) {

@@ -108,6 +108,15 @@ class NavigationTest : public QObject {
     QVERIFY(!Mainform->isVisible());
   }
 
+  void enterPressesTheFocusedMenuButton() {
+    Mainform->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Mainform));
+    Mainform->BitBtn1->setFocus();
+    QTest::keyClick(Mainform->BitBtn1, Qt::Key_Return);
+    QTRY_VERIFY(Combi1Dlg->isVisible());
+    QVERIFY(!Mainform->isVisible());
+  }
+
   void designButtonShowsDesignInputAndHidesMenu() {
     QTest::mouseClick(Find<QPushButton>(Mainform, "BitBtn2"), Qt::LeftButton);
     QVERIFY(Combi2Dlg->isVisible());

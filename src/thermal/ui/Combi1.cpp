@@ -63,7 +63,7 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
     auto* field = new QLineEdit(this);
     field->setObjectName(Text(row.editName));
     field->setToolTip(Text(ti::kEditHint));
-    field->setMinimumWidth(140);
+    field->setMinimumWidth(190);
     // The row keeps its place while its field is hidden for an unknown value.
     QSizePolicy policy = field->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
