@@ -242,6 +242,7 @@ class Combi1Test : public QObject {
   // the buttons.
   void tabOrder() {
     Combi1Dlg->RadioGroup1->setItemIndex(4);  // make the mixing choice reachable
+    Combi1Dlg->RadioGroup2->setItemIndex(2);
     QList<QWidget*> expected = {Combi1Dlg->CheckBox2, Combi1Dlg->CheckBox4, Combi1Dlg->CheckBox5,
                                 Combi1Dlg->CheckBox6, Combi1Dlg->CheckBox7, Combi1Dlg->CheckBox8,
                                 Combi1Dlg->CheckBox9, Combi1Dlg->Edit1,     Combi1Dlg->Edit3,
@@ -273,6 +274,18 @@ class Combi1Test : public QObject {
                               .arg(visited[i] ? visited[i]->objectName() : "nothing")
                               .arg(expected[i]->objectName())));
     }
+  }
+
+  // The arrow keys move the selection inside a choice, and Tab then leaves it.
+  void arrowKeysMoveInsideAChoice() {
+    Combi1Dlg->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Combi1Dlg));
+    Combi1Dlg->RadioGroup1->button(0)->setFocus();
+    QTest::keyClick(Combi1Dlg->RadioGroup1->button(0), Qt::Key_Down);
+    QCOMPARE(Combi1Dlg->RadioGroup1->itemIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), Combi1Dlg->RadioGroup1->button(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Combi1Dlg->OkBtn));
   }
 
   // A hidden field is skipped by Tab.
