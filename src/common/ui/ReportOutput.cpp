@@ -24,15 +24,29 @@ const char kLineEnd[] = "\n";
 bool WriteReportFile(const QString& path, const QStringList& lines, QString* reason) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    if (reason) *reason = file.errorString();
+    if (reason)
+      *reason = file.errorString();
     return false;
   }
   for (const QString& line : lines) {
-    file.write(line.toUtf8());
-    file.write(kLineEnd);
+    if (file.write(line.toUtf8()) < 0 || file.write(kLineEnd) < 0) {
+      if (reason)
+        *reason = file.errorString();
+      file.cancelWriting();
+      return false;
+    }
+  }
+  // commit() may drop an error raised while flushing (a full disk), so flush
+  // first and check it: the old file must never be replaced by a short one.
+  if (!file.flush()) {
+    if (reason)
+      *reason = file.errorString();
+    file.cancelWriting();
+    return false;
   }
   if (!file.commit()) {
-    if (reason) *reason = file.errorString();
+    if (reason)
+      *reason = file.errorString();
     return false;
   }
   return true;
@@ -46,7 +60,8 @@ QString SaveReportWithDialog(QWidget* parent, const QString& filter, const QStri
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix("txt");
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
   const QString path = dialog.selectedFiles().first();
   QString reason;
   if (!WriteReportFile(path, lines, &reason)) {
@@ -59,7 +74,8 @@ QString SaveReportWithDialog(QWidget* parent, const QString& filter, const QStri
 
 void PrintReportLines(QPagedPaintDevice& device, const QStringList& lines) {
   QPainter painter(&device);
-  if (!painter.isActive()) return;
+  if (!painter.isActive())
+    return;
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSize(10);
   painter.setFont(font);
@@ -85,6 +101,7 @@ void PrintReportWithDialog(QWidget* parent, const QStringList& lines, bool warnW
   QPrinter printer;
   QPrintDialog dialog(&printer, parent);
   dialog.setObjectName("PrintDialog1");
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted)
+    return;
   PrintReportLines(printer, lines);
 }
