@@ -605,7 +605,8 @@ void TCombi2Dlg::crossFlowArrangementChosen(int index) {
     arrangement_->setItemIndex(-1);
     return;
   }
-  setEnabled(false);
+  if (!Inlinedlg || !Staggerdlg)
+    return;
   const double d = *diameter;
   auto bound = [separator](double value) {
     return QString::fromStdString(calvora::FormatFixed(value, 10, 4, separator));
@@ -613,12 +614,12 @@ void TCombi2Dlg::crossFlowArrangementChosen(int index) {
   const QString lower = bound(1.25 * d);
   const QString upper = bound(3 * d);
   if (index == 0) {
-    Inlinedlg->show();
+    openDialog(Inlinedlg);
     Inlinedlg->setBounds(Q(dt::kGreaterThan) + lower, Q(dt::kInLineLessThan) + upper);
   } else {
     Staggerdlg->setBounds(bound(0.6 * d), Q(dt::kStaggeredLessThan) + upper, lower,
                           Q(dt::kStaggeredLessThan) + upper);
-    Staggerdlg->show();
+    openDialog(Staggerdlg);
   }
 }
 
