@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "analyses/CompactSurfaces.h"
 #include "common/Errors.h"
@@ -462,7 +463,13 @@ int TCombi2Dlg::showingPageIndex() const {
 void TCombi2Dlg::openDialog(QWidget* dialog) {
   if (!dialog)
     return;
+  // Kept in front of this screen by the window system, without being its Qt
+  // child (a child of a disabled screen would be disabled too).
+  dialog->winId();
+  if (QWindow* window = dialog->windowHandle(); window && windowHandle())
+    window->setTransientParent(windowHandle());
   dialog->show();
+  dialog->raise();
   dialog->activateWindow();
   setEnabled(false);
 }
