@@ -264,6 +264,30 @@ class DesignDialogsTest : public QObject {
     }
   }
 
+  // Only emptiness is checked by the dialog; the letters surface when the
+  // double-pipe analysis reads them.
+  void pressureLettersReportedByAnalysis() {
+    ShowPage(0);
+    const std::pair<const char*, const char*> entries[] = {
+        {"Edit1", "0.02"},  {"Edit2", "0.025"}, {"Edit3", "0.04"},
+        {"Edit4", "0.045"}, {"Edit5", "3"},     {"Edit6", "0.1"},
+        {"Edit7", "0.2"},   {"Edit19", "25"},   {"Edit20", "80"}};
+    for (const auto& [name, text] : entries)
+      Edit(Combi2Dlg, name)->setText(Number(text));
+    Get<QCheckBox>(Combi2Dlg, "CheckBox1")->setChecked(true);
+    Edit(Pressdlg, "Edit1")->setText("abc");
+    Edit(Pressdlg, "Edit2")->setText(Number("0.05"));
+    Press(Pressdlg, "BitBtn1");
+    QVERIFY(!Pressdlg->isVisible());
+    MessageBoxRecorder recorder;
+    Press(Combi2Dlg, "OKBtn");
+    QVERIFY(recorder.texts().contains("You need to enter all the required data."));
+    QVERIFY(Combi2Dlg->isVisible());
+    Get<QCheckBox>(Combi2Dlg, "CheckBox1")->setChecked(false);
+    for (const auto& [name, text] : entries)
+      Edit(Combi2Dlg, name)->clear();
+  }
+
   void pressureCancelUnchecksShowingPageBox() {
     const char* boxes[4] = {"CheckBox1", "CheckBox3", "CheckBox5", "CheckBox7"};
     for (int page = 0; page < 4; ++page) {
