@@ -433,7 +433,7 @@ class DesignDialogsTest : public QObject {
         " For 0.01905 outer tube diameter, 0.0254 distance between centre of",
         " For 0.01905 outer tube diameter, 0.0254 distance between centre of",
         " For 0.01905 outer tube diameter, 0.0254 distance between centre of"};
-    QCOMPARE(Arrangem->layout(), 1);
+    QCOMPARE(Arrangem->tubeLayout(), 1);
     for (int i = 0; i < 6; ++i)
       QCOMPARE(Get<QRadioButton>(Arrangem, qPrintable(QString("RadioButton%1").arg(i + 1)))->text(),
                firstLines[i]);
@@ -444,7 +444,7 @@ class DesignDialogsTest : public QObject {
         QCOMPARE(
             Get<QRadioButton>(Arrangem, qPrintable(QString("RadioButton%1").arg(i)))->isChecked(),
             i == chosen);
-      QCOMPARE(Arrangem->layout(), chosen);
+      QCOMPARE(Arrangem->tubeLayout(), chosen);
     }
   }
 };

@@ -54,7 +54,7 @@ TArrangem::TArrangem(QWidget* parent) : QDialog(parent) {
   });
 }
 
-int TArrangem::layout() const {
+int TArrangem::tubeLayout() const {
   return group_->checkedId();
 }
 

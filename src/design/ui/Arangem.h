@@ -14,7 +14,7 @@ class TArrangem : public QDialog {
   explicit TArrangem(QWidget* parent = nullptr);
 
   // TubeLayout 1 to 6 of the checked button.
-  int layout() const;
+  int tubeLayout() const;
   QRadioButton* button(int index) const { return buttons_[index]; }
   QLabel* secondLine(int index) const { return lines_[index]; }
 

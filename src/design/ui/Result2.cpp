@@ -297,7 +297,7 @@ calvora::DesignReportSnapshot TResults2::snapshot() const {
   st.endSpace = EntryOf(screen, "Edit27");
   st.innerFlow = TextOf(screen, "Edit31");
   st.outerFlow = TextOf(screen, "Edit32");
-  const int layout = Arrangem ? Arrangem->layout() : -1;
+  const int layout = Arrangem ? Arrangem->tubeLayout() : -1;
   if (layout >= 1 && layout <= 6) {
     st.layoutChosen = true;
     st.layoutCaption = Std(Arrangem->button(layout - 1)->text());
