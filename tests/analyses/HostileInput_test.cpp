@@ -1,0 +1,845 @@
+// Generated hostile input for every calculation the screens run: the four design
+// analyses and the thermal solver over all 128 choices of unknowns. Each record
+// is built from a fixed-seed generator (so a failure names its seed and run and
+// is reproduced by running the test again), run as the screens' OK handlers run
+// it (a RecordingMessages sink, a FloatingPointGuard, the handlers' three
+// catches), and must end quickly in exactly one of: results whose shown fields
+// are finite and display as numbers, or the messages the calculations define
+// with no results.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analyses/AnalysisMessages.h"
+#include "analyses/CompactAnalysis.h"
+#include "analyses/CrossFlow.h"
+#include "analyses/DoublePipe.h"
+#include "analyses/ShellAndTube.h"
+#include "analyses/ShellAndTubeMessages.h"
+#include "common/Errors.h"
+#include "common/FloatingPoint.h"
+#include "common/Format.h"
+#include "common/Messages.h"
+#include "common/Numbers.h"
+#include "design/DesignCaptions.h"
+#include "design/DesignResult.h"
+#include "ntu/Effectiveness.h"
+#include "ntu/InverseRelations.h"
+#include "ntu/MassFlowSearch.h"
+#include "properties/FluidTables.h"
+#include "thermal/InputCaptions.h"
+#include "thermal/ThermalResults.h"
+#include "thermal/ThermalSolver.h"
+
+namespace {
+
+using calvora::DesignResult;
+using calvora::DesignRun;
+using calvora::Message;
+using calvora::MessageKind;
+using calvora::RecordingMessages;
+using Clock = std::chrono::steady_clock;
+
+// Runs of the normal suite: about five thousand in all. The DISABLED_ extended
+// test multiplies them (run it with --gtest_also_run_disabled_tests).
+constexpr int kRunsPerDesignAnalysis = 1000;
+constexpr int kRunsPerUnknownChoice = 8;  // x 128 choices of unknowns
+constexpr int kExtendedFactor = 40;
+
+// Generous for a Debug build under AddressSanitizer; a typical run takes well
+// under a millisecond, and the bounded searches end within this.
+constexpr auto kRunTimeLimit = std::chrono::milliseconds(1500);
+
+// Failures reported per test before the rest are only counted.
+constexpr int kReportedFailures = 15;
+
+// ---- the generator -------------------------------------------------------------
+
+// Texts that are numbers but push the arithmetic to its edges.
+const std::vector<std::string> kExtremeNumbers = {
+    "0",      "-0",      "0e0",      "1e308",  "-1e308", "1.7976931348623157e308",
+    "1e-320", "-1e-320", "4.9e-324", "1e-308", "1e-30",  "1e30",
+    "-1",     "-5",      "1",        "2",      "1e-12",  "-1e-12",
+    "1e15",   " 12 ",    "+3",       "1E5",    "1e+2",   "00000000000000000000000000000001"};
+
+// Texts the strict conversion must refuse; `.5`-style entries with the other
+// separator are added per run, since which separator is foreign depends on it.
+const std::vector<std::string> kJunkTexts = {"",
+                                             " ",
+                                             "   ",
+                                             "\t",
+                                             "abc",
+                                             "e",
+                                             "inf",
+                                             "-inf",
+                                             "INF",
+                                             "nan",
+                                             "NaN",
+                                             "0x10",
+                                             "1e309",
+                                             "-1e309",
+                                             "1 000",
+                                             "1e",
+                                             "e5",
+                                             "+",
+                                             "-",
+                                             "+-1",
+                                             "12abc",
+                                             "1e+",
+                                             "--1",
+                                             "1e5e5",
+                                             "\xc2\xa0"
+                                             "1",
+                                             "1e99999999999999999999",
+                                             "0x1p3",
+                                             std::string(400, '9'),
+                                             "infinity"};
+
+class Generator {
+ public:
+  Generator(std::uint32_t seed, char separator) : rng_(seed), sep_(separator) {}
+
+  int Below(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
+  bool Chance(double p) { return Uniform() < p; }
+  double Uniform() { return static_cast<double>(rng_()) / 4294967296.0; }
+  char separator() const { return sep_; }
+
+  // Per record: how likely each text is replaced by an extreme number or by junk.
+  void StartRecord(int fieldCount) {
+    trace_.clear();
+    const int mode = Below(20);
+    const double one = 1.0 / fieldCount;
+    if (mode < 7) {  // realistic entries only
+      extreme_ = 0, junk_ = 0;
+    } else if (mode < 14) {  // a few extreme numbers
+      extreme_ = 1.5 * one, junk_ = 0;
+    } else if (mode < 17) {  // one text that is not a number
+      extreme_ = 0, junk_ = one;
+    } else {  // anything anywhere
+      extreme_ = 0.15, junk_ = 0.15;
+    }
+    perturb_ = Chance(0.5) ? 0.4 : 0.1;
+  }
+
+  // A number written with the record's separator and a random precision.
+  std::string Number(double v) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", 1 + Below(17), v);
+    return Localised(buffer);
+  }
+
+  // An entry that usually holds `base` (written with '.') and sometimes a
+  // perturbed, extreme or refused text.
+  std::string Text(const char* name, std::string_view base) {
+    std::string text;
+    const double r = Uniform();
+    if (r < junk_) {
+      text = Junk();
+    } else if (r < junk_ + extreme_) {
+      text = kExtremeNumbers[Below(static_cast<int>(kExtremeNumbers.size()))];
+    } else if (r < junk_ + extreme_ + perturb_) {
+      // Mostly within a factor of two, sometimes three decades either way.
+      const double decades = Chance(0.7) ? 0.6 * Uniform() - 0.3 : 6 * Uniform() - 3;
+      double v = std::stod(std::string(base)) * std::pow(10.0, decades);
+      if (Chance(0.08))
+        v = -v;
+      text = Number(v);
+    } else {
+      text = Localised(std::string(base));
+    }
+    Log(name, "'" + text + "'");
+    return text;
+  }
+
+  // An inlet temperature: inside the fluid's table, at or just past its ends,
+  // or any entry.
+  std::string Temperature(const char* name, int fluidIndex, double base) {
+    if (fluidIndex >= 0 && fluidIndex <= 2 && Uniform() >= junk_ + extreme_) {
+      const auto range =
+          calvora::FluidTemperatureRange(static_cast<calvora::FluidKind>(fluidIndex));
+      const int pick = Below(10);
+      double t = range.minimum + Uniform() * (range.maximum - range.minimum);
+      if (pick == 0)
+        t = range.minimum;
+      else if (pick == 1)
+        t = range.maximum;
+      else if (pick == 2)
+        t = std::nextafter(range.minimum, -1e300);
+      else if (pick == 3)
+        t = std::nextafter(range.maximum, 1e300);
+      char buffer[64];
+      std::snprintf(buffer, sizeof buffer, pick < 4 ? "%.17g" : "%.4g", t);
+      const std::string text = Localised(buffer);
+      Log(name, "'" + text + "'");
+      return text;
+    }
+    return Text(name, std::to_string(base));
+  }
+
+  // A selected item of `count` items: nearly always one of them, sometimes no
+  // selection (-1), rarely an index past the items.
+  int Index(const char* name, int count, int usual = -2) {
+    int index;
+    const int r = Below(100);
+    if (r < 2)
+      index = -1;
+    else if (r < 3)
+      index = count + Below(3);
+    else if (usual >= 0 && r < 50)
+      index = usual;
+    else
+      index = Below(count);
+    Log(name, std::to_string(index));
+    return index;
+  }
+
+  bool Flag(const char* name) {
+    const bool value = Chance(0.5);
+    Log(name, value ? "true" : "false");
+    return value;
+  }
+
+  calvora::FluidDataTexts FluidData(const char* name) {
+    static constexpr const char* kBase[4] = {"4180", "0.0008", "0.6", "990"};
+    calvora::FluidDataTexts data;
+    for (int i = 0; i < 4; ++i)
+      data[i] = Text(name, kBase[i]);
+    return data;
+  }
+
+  // Everything this record was given, for a failure report.
+  const std::string& trace() const { return trace_; }
+  void Log(const char* name, const std::string& value) {
+    trace_ += name;
+    trace_ += '=';
+    trace_ += value;
+    trace_ += ' ';
+  }
+
+ private:
+  std::string Localised(std::string text) const {
+    for (char& c : text)
+      if (c == '.')
+        c = sep_;
+    return text;
+  }
+  std::string Junk() {
+    // With '.' a comma is a foreign character, and the other way round.
+    const char foreign = sep_ == '.' ? ',' : '.';
+    if (Chance(0.15))
+      return std::string("1") + foreign + "5";
+    if (Chance(0.05))
+      return std::string("1") + sep_ + "5" + sep_ + "2";
+    return kJunkTexts[Below(static_cast<int>(kJunkTexts.size()))];
+  }
+
+  std::mt19937 rng_;
+  char sep_;
+  double extreme_ = 0, junk_ = 0, perturb_ = 0.4;
+  std::string trace_;
+};
+
+// ---- what a design run may say ---------------------------------------------------
+
+struct KnownMessage {
+  MessageKind kind;
+  std::string_view text;
+  bool clearsResults;   // a failed check: the results screen is not filled
+  bool prefix = false;  // the text is followed by a number
+};
+
+using MessageTable = std::vector<KnownMessage>;
+
+const MessageTable& DoublePipeMessages() {
+  static const MessageTable table = {
+      {MessageKind::Error, calvora::kInnerTemperatureOutOfRangeMessage, true},
+      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
+      {MessageKind::Error, calvora::kOuterDiametersMessage, true},
+      {MessageKind::Error, calvora::kAnnulusDiameterMessage, true},
+      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
+      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
+  };
+  return table;
+}
+
+const MessageTable& CrossFlowMessages() {
+  static const MessageTable table = {
+      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
+      {MessageKind::Error, calvora::kTubeDiameterMessage, true},
+      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
+      {MessageKind::Information, calvora::kExchangerHeightPrefix, false, true},
+      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
+  };
+  return table;
+}
+
+const MessageTable& ShellAndTubeMessages() {
+  static const MessageTable table = {
+      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
+      {MessageKind::Warning, calvora::kShellDiameterRangeMessage, true},
+      {MessageKind::Warning, calvora::kTubeDiameterRangeMessage, true},
+      {MessageKind::Warning, calvora::kBaffleCountRangeMessage, true},
+      {MessageKind::Warning, calvora::kClearanceMessage, true},
+      {MessageKind::Error, calvora::kEndBaffleRatioMessage, true},
+      {MessageKind::Warning, calvora::kInnerFlowMessagePrefix, true, true},
+      {MessageKind::Warning, calvora::kOuterFlowMessage, true},
+      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
+      {MessageKind::Warning, calvora::kBaffleRatioLowMessage, false},
+      {MessageKind::Warning, calvora::kBaffleRatioHighMessage, false},
+      {MessageKind::Warning, calvora::kLowShellReynoldsMessage, false},
+      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
+  };
+  return table;
+}
+
+const MessageTable& CompactMessages() {
+  static const MessageTable table = {
+      {MessageKind::Warning, calvora::kCompactNoSurfaceMessage, true},
+      {MessageKind::Error, calvora::kCompactDiameterMessage, true},
+      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
+      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
+      {MessageKind::Warning, calvora::kCompactReynoldsHighMessage, false},
+      {MessageKind::Warning, calvora::kCompactReynoldsLowMessage, false},
+      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
+  };
+  return table;
+}
+
+const KnownMessage* Lookup(const MessageTable& table, const Message& m) {
+  for (const KnownMessage& known : table) {
+    if (known.kind != m.kind)
+      continue;
+    if (known.prefix ? m.text.starts_with(known.text) : m.text == known.text)
+      return &known;
+  }
+  return nullptr;
+}
+
+// A displayed number: what FormatFixed writes for a finite value reads as one.
+// Mantissa and exponent are read apart, since a value within a rounding of the
+// largest double (1.7976931348623157e308 shows as 1.797693135E+308) is finite
+// but its rounded text lies beyond the largest double.
+bool DisplaysAsNumber(const std::string& text, char separator) {
+  if (text.find("INF") != std::string::npos || text.find("NAN") != std::string::npos)
+    return false;
+  const std::size_t e = text.find('E');
+  const auto mantissa = calvora::TryParseNumber(text.substr(0, e), separator);
+  if (!mantissa || !std::isfinite(*mantissa))
+    return false;
+  if (e == std::string::npos)
+    return true;
+  const std::string exponent = text.substr(e + 1);
+  return exponent.size() >= 3 && (exponent[0] == '+' || exponent[0] == '-') &&
+         exponent.find_first_not_of("0123456789", 1) == std::string::npos;
+}
+
+// The design results screen's fields: format and the box that shows them.
+enum class Shown { Always, WithIteration, WithoutIteration, WithPressureDrops };
+struct ResultField {
+  const char* name;
+  double DesignResult::*value;
+  int precision, digits;
+  bool absolute;
+  Shown shown;
+};
+constexpr ResultField kResultFields[] = {
+    {"innerMassFlow", &DesignResult::innerMassFlow, 10, 4, true, Shown::Always},
+    {"outerMassFlow", &DesignResult::outerMassFlow, 10, 4, true, Shown::Always},
+    {"innerReynolds", &DesignResult::innerReynolds, 10, 4, true, Shown::Always},
+    {"outerReynolds", &DesignResult::outerReynolds, 10, 4, true, Shown::Always},
+    {"surfaceArea", &DesignResult::surfaceArea, 10, 4, true, Shown::Always},
+    {"innerFilmCoefficient", &DesignResult::innerFilmCoefficient, 10, 4, true, Shown::Always},
+    {"outerFilmCoefficient", &DesignResult::outerFilmCoefficient, 10, 4, true, Shown::Always},
+    {"overallCoefficient", &DesignResult::overallCoefficient, 10, 4, true, Shown::Always},
+    {"heatTransferRate", &DesignResult::heatTransferRate, 10, 3, true, Shown::WithIteration},
+    {"coldOutletTemperature", &DesignResult::coldOutletTemperature, 10, 3, false,
+     Shown::WithIteration},
+    {"hotOutletTemperature", &DesignResult::hotOutletTemperature, 10, 3, false,
+     Shown::WithIteration},
+    {"innerPressureDrop", &DesignResult::innerPressureDrop, 10, 4, true, Shown::WithPressureDrops},
+    {"outerPressureDrop", &DesignResult::outerPressureDrop, 10, 4, true, Shown::WithPressureDrops},
+    {"innerDensity", &DesignResult::innerDensity, 4, 6, true, Shown::Always},
+    {"outerDensity", &DesignResult::outerDensity, 4, 6, true, Shown::Always},
+    {"innerPrandtl", &DesignResult::innerPrandtl, 4, 6, true, Shown::Always},
+    {"outerPrandtl", &DesignResult::outerPrandtl, 4, 6, true, Shown::Always},
+    {"innerViscosity", &DesignResult::innerViscosity, 6, 6, true, Shown::Always},
+    {"outerViscosity", &DesignResult::outerViscosity, 6, 6, true, Shown::Always},
+    {"innerConductivity", &DesignResult::innerConductivity, 4, 6, true, Shown::Always},
+    {"outerConductivity", &DesignResult::outerConductivity, 4, 6, true, Shown::Always},
+    {"innerInletTemperature", &DesignResult::innerInletTemperature, 10, 2, false,
+     Shown::WithoutIteration},
+    {"outerInletTemperature", &DesignResult::outerInletTemperature, 10, 2, false,
+     Shown::WithoutIteration},
+};
+
+// ---- running a record as the screens do ----------------------------------------
+
+enum class Ending { Results, FailedCheck, Conversion, Arithmetic, Selection };
+
+struct DesignOutcome {
+  Ending ending = Ending::Results;
+  DesignResult result;
+  std::vector<Message> messages;     // the analysis' own messages
+  bool failureAfterResults = false;  // the handler's final check failed after results
+  Clock::duration elapsed{};
+};
+
+// As the design screen's OK handler: guard, analysis, the final arithmetic check,
+// MathError, ConversionError and SelectionError caught in that nesting.
+DesignOutcome RunLikeDesignScreen(const std::function<DesignRun(calvora::Messages&)>& analysis) {
+  DesignOutcome o;
+  RecordingMessages sink;
+  const auto start = Clock::now();
+  try {
+    calvora::FloatingPointGuard guard;
+    const DesignRun run = analysis(sink);
+    o.ending = run.resultsFlag ? Ending::Results : Ending::FailedCheck;
+    o.result = run.result;
+    try {
+      calvora::CheckArithmetic();
+    } catch (const calvora::MathError&) {
+      o.failureAfterResults = run.resultsFlag;
+      o.ending = Ending::Arithmetic;
+    }
+  } catch (const calvora::MathError&) {
+    o.ending = Ending::Arithmetic;
+  } catch (const calvora::ConversionError&) {
+    o.ending = Ending::Conversion;
+  } catch (const calvora::SelectionError&) {
+    o.ending = Ending::Selection;
+  }
+  o.elapsed = Clock::now() - start;
+  o.messages = std::move(sink.messages);
+  return o;
+}
+
+std::string Describe(const std::vector<Message>& messages) {
+  std::string s;
+  for (const Message& m : messages)
+    s += "[" + std::to_string(static_cast<int>(m.kind)) + "] " + m.text + " | ";
+  return s;
+}
+
+// Empty when the outcome keeps every promise, else what it broke.
+std::string CheckDesignOutcome(const DesignOutcome& o, const MessageTable& table, bool iteration,
+                               bool pressureDrops, char separator) {
+  if (o.elapsed > kRunTimeLimit)
+    return "took " +
+           std::to_string(
+               std::chrono::duration_cast<std::chrono::milliseconds>(o.elapsed).count()) +
+           " ms";
+  if (o.failureAfterResults)
+    return "results were shown, then the arithmetic failure box";
+  bool anyClearing = false;
+  for (const Message& m : o.messages) {
+    const KnownMessage* known = Lookup(table, m);
+    if (!known)
+      return "message not defined for this analysis: " + Describe(o.messages);
+    if (known->prefix && !DisplaysAsNumber(m.text.substr(known->text.size()), separator))
+      return "message with a number that is not one: " + m.text;
+    anyClearing = anyClearing || known->clearsResults;
+  }
+  switch (o.ending) {
+    case Ending::Results:
+      if (anyClearing)
+        return "a failed check was shown, yet results too: " + Describe(o.messages);
+      for (const ResultField& f : kResultFields) {
+        const bool shown = f.shown == Shown::Always ||
+                           (f.shown == Shown::WithIteration && iteration) ||
+                           (f.shown == Shown::WithoutIteration && !iteration) ||
+                           (f.shown == Shown::WithPressureDrops && pressureDrops);
+        if (!shown)
+          continue;
+        const double v = o.result.*f.value;
+        const std::string text =
+            calvora::FormatFixed(f.absolute ? std::fabs(v) : v, f.precision, f.digits, separator);
+        if (!std::isfinite(v) || !DisplaysAsNumber(text, separator))
+          return std::string("shown field ") + f.name + " reads '" + text + "'";
+      }
+      return {};
+    case Ending::FailedCheck:
+      if (!anyClearing)
+        return "no results, but no failed check was shown: " + Describe(o.messages);
+      return {};
+    default:
+      return {};  // the handler's own box follows; nothing is shown
+  }
+}
+
+struct Tally {
+  int runs = 0;
+  int failures = 0;
+  std::array<int, 5> endings{};
+};
+
+void Record(Tally& tally, const std::string& problem, const std::string& where,
+            const std::string& trace) {
+  ++tally.runs;
+  if (problem.empty())
+    return;
+  if (++tally.failures <= kReportedFailures)
+    ADD_FAILURE() << where << ": " << problem << "\n  record: " << trace;
+}
+
+bool SameOutcome(const DesignOutcome& a, const DesignOutcome& b) {
+  if (a.ending != b.ending || a.messages != b.messages)
+    return false;
+  for (const ResultField& f : kResultFields) {
+    const double x = a.result.*f.value, y = b.result.*f.value;
+    if (!(x == y || (std::isnan(x) && std::isnan(y))))
+      return false;
+  }
+  return true;
+}
+
+// Runs `runs` generated records of one analysis; `generate` builds a record and
+// returns the analysis call, with its two check boxes.
+struct DesignCase {
+  std::function<DesignRun(calvora::Messages&)> analysis;
+  bool iteration = false;
+  bool pressureDrops = false;
+};
+
+Tally RunDesignProperty(const char* name, std::uint32_t seed, int runs, const MessageTable& table,
+                        const std::function<DesignCase(Generator&)>& generate) {
+  Tally tally;
+  for (int run = 0; run < runs; ++run) {
+    Generator g(seed + static_cast<std::uint32_t>(run), run % 4 == 3 ? ',' : '.');
+    const DesignCase c = generate(g);
+    const DesignOutcome o = RunLikeDesignScreen(c.analysis);
+    std::string problem = CheckDesignOutcome(o, table, c.iteration, c.pressureDrops, g.separator());
+    // Every eighth record again: a run leaves nothing behind that changes the next.
+    if (problem.empty() && run % 8 == 0 && !SameOutcome(o, RunLikeDesignScreen(c.analysis)))
+      problem = "the same record gave a different outcome the second time";
+    ++tally.endings[static_cast<int>(o.ending)];
+    Record(tally, problem,
+           std::string(name) + " seed " + std::to_string(seed) + " run " + std::to_string(run),
+           g.trace());
+  }
+  return tally;
+}
+
+// ---- the four design analyses -------------------------------------------------------
+
+DesignCase GenerateDoublePipe(Generator& g) {
+  g.StartRecord(19);
+  calvora::DoublePipeInputs in;
+  in.innerFluid = g.Index("innerFluid", 4);
+  in.outerFluid = g.Index("outerFluid", 4);
+  in.material = g.Index("material", 5);
+  in.otherMaterialConductivity = g.Text("Edit28", "50");
+  in.pressureDrops = g.Flag("pressureDrops");
+  in.iteration = g.Flag("iteration");
+  in.flowCondition = g.Index("flowCondition", 2);
+  in.innerTubeType = g.Index("innerTubeType", 2);
+  in.outerTubeType = g.Index("outerTubeType", 2);
+  in.inletPipeDiameter = g.Text("inletPipe", "0.03");
+  in.outletPipeDiameter = g.Text("outletPipe", "0.035");
+  in.innerTubeInsideDiameter = g.Text("D1", "0.02");
+  in.innerTubeOutsideDiameter = g.Text("D2", "0.025");
+  in.outerTubeInsideDiameter = g.Text("D3", "0.04");
+  in.outerTubeOutsideDiameter = g.Text("D4", "0.045");
+  in.length = g.Text("L", "5");
+  in.innerMassFlow = g.Text("mi", "0.2");
+  in.outerMassFlow = g.Text("mo", "0.3");
+  in.innerTemperature = g.Temperature("Ti", in.innerFluid, 80);
+  in.outerTemperature = g.Temperature("To", in.outerFluid, 40);
+  in.innerFluidData = g.FluidData("Other1");
+  in.outerFluidData = g.FluidData("Other2");
+  in.decimalSeparator = g.separator();
+  return {[in](calvora::Messages& m) { return calvora::DoublePipeAnalysis(in, m); }, in.iteration,
+          in.pressureDrops};
+}
+
+DesignCase GenerateCrossFlow(Generator& g) {
+  g.StartRecord(23);
+  calvora::CrossFlowInputs in;
+  in.innerFluid = g.Index("innerFluid", 4);
+  in.outerFluid = g.Index("outerFluid", 4);
+  in.material = g.Index("material", 5);
+  in.otherMaterialConductivity = g.Text("Edit29", "50");
+  in.arrangement = g.Index("arrangement", 2);
+  in.pressureDrops = g.Flag("pressureDrops");
+  in.iteration = g.Flag("iteration");
+  in.mixing = g.Index("mixing", 4);
+  in.tubeType = g.Index("tubeType", 2);
+  in.inletPipeDiameter = g.Text("inletPipe", "0.05");
+  in.outletPipeDiameter = g.Text("outletPipe", "0.06");
+  in.tubeInsideDiameter = g.Text("Di", "0.016");
+  in.tubeOutsideDiameter = g.Text("Do", "0.02");
+  in.rowsNormal = g.Text("Nn", "10");
+  in.rowsParallel = g.Text("Np", g.Chance(0.5) ? "4" : "12");
+  in.tubeCount = g.Text("N", "40");
+  in.length = g.Text("L", "1");
+  in.innerMassFlow = g.Text("mi", "1");
+  in.outerMassFlow = g.Text("mo", "0.5");
+  in.innerTemperature = g.Temperature("Ti", in.innerFluid, 80);
+  in.outerTemperature = g.Temperature("To", in.outerFluid, 27);
+  in.inLinePitchParallel = g.Text("inLineSp", "0.03");
+  in.inLinePitchNormal = g.Text("inLineSn", "0.04");
+  in.staggeredPitchParallel = g.Text("staggeredSp", "0.025");
+  in.staggeredPitchNormal = g.Text("staggeredSn", "0.03");
+  in.innerFluidData = g.FluidData("Other1");
+  in.outerFluidData = g.FluidData("Other2");
+  in.decimalSeparator = g.separator();
+  return {[in](calvora::Messages& m) { return calvora::CrossFlowAnalysis(in, m); }, in.iteration,
+          in.pressureDrops};
+}
+
+DesignCase GenerateShellAndTube(Generator& g) {
+  g.StartRecord(18);
+  calvora::ShellAndTubeInputs in;
+  in.innerFluid = g.Index("innerFluid", 4, 1);
+  in.outerFluid = g.Index("outerFluid", 4, 2);
+  in.material = g.Index("material", 5);
+  in.otherMaterialConductivity = g.Text("Edit30", "50");
+  in.pressureDrops = g.Flag("pressureDrops");
+  in.iteration = g.Flag("iteration");
+  in.innerTubeType = g.Index("innerTubeType", 2);
+  in.tubeInletPipeDiameter = g.Text("tubeInlet", "0.1");
+  in.tubeOutletPipeDiameter = g.Text("tubeOutlet", "0.1");
+  in.shellInletPipeDiameter = g.Text("shellInlet", "0.08");
+  in.shellOutletPipeDiameter = g.Text("shellOutlet", "0.08");
+  in.shellDiameter = g.Text("Ds", g.Chance(0.5) ? "0.25" : "0.5");
+  in.tubeDiameter = g.Text("Di", "0.0157");
+  in.clearance = g.Text("clearance", "0.015");
+  in.baffles = g.Text("Nb", "10");
+  in.centralBaffleSpace = g.Text("Lb", "0.15");
+  in.endBaffleSpace = g.Text("Lbi", "0.25");
+  in.innerMassFlow = g.Text("mi", "500");  // above the tube count of either shell
+  in.outerMassFlow = g.Text("mo", "4");
+  in.innerTemperature = g.Temperature("Ti", in.innerFluid, 20);
+  in.outerTemperature = g.Temperature("To", in.outerFluid, 100);
+  in.arrangement = {};
+  if (!g.Chance(0.05))
+    in.arrangement[g.Below(6)] = true;
+  if (g.Chance(0.1))
+    in.arrangement[g.Below(6)] = true;
+  std::string layout;
+  for (bool b : in.arrangement)
+    layout += b ? '1' : '0';
+  g.Log("layout", layout);
+  in.innerFluidData = g.FluidData("Other1");
+  in.outerFluidData = g.FluidData("Other2");
+  in.decimalSeparator = g.separator();
+  return {[in](calvora::Messages& m) { return calvora::ShellAndTubeAnalysis(in, m); }, in.iteration,
+          in.pressureDrops};
+}
+
+DesignCase GenerateCompact(Generator& g) {
+  g.StartRecord(19);
+  calvora::CompactInputs in;
+  in.surfaceIndex = g.Index("surface", calvora::kCompactSurfaceCount, 6);
+  in.innerFluidIndex = g.Index("innerFluid", 4, 1);
+  in.outerFluidIndex = g.Index("outerFluid", 4, 0);
+  in.material = g.Index("material", 5);
+  in.otherConductivity = g.Text("Edit35", "50");
+  in.insideDiameter = g.Text("Di", "0.0165");
+  in.tubes = g.Text("Nt", "20");
+  in.rowsNormal = g.Text("Nn", "10");
+  in.rowsParallel = g.Text("Np", "2");
+  in.length = g.Text("L", "0.6");
+  in.innerMassFlow = g.Text("mi", "0.5");
+  in.outerMassFlow = g.Text("mo", "1.2");
+  in.innerTemperature = g.Temperature("Ti", in.innerFluidIndex, 80);
+  in.outerTemperature = g.Temperature("To", in.outerFluidIndex, 20);
+  in.iterate = g.Flag("iterate");
+  in.pressureDrops = g.Flag("pressureDrops");
+  in.innerFluidData = g.FluidData("Other1");
+  in.outerFluidData = g.FluidData("Other2");
+  in.innerTubeType = g.Index("innerTubeType", 2);
+  in.inletPipeDiameter = g.Text("inletPipe", "0.05");
+  in.outletPipeDiameter = g.Text("outletPipe", "0.04");
+  in.decimalSeparator = g.separator();
+  return {[in](calvora::Messages& m) { return calvora::CompactAnalysis(in, m); }, in.iterate,
+          in.pressureDrops};
+}
+
+struct DesignProperty {
+  const char* name;
+  std::uint32_t seed;
+  const MessageTable& (*messages)();
+  DesignCase (*generate)(Generator&);
+};
+
+const DesignProperty kDesignProperties[] = {
+    {"DoublePipe", 9001, DoublePipeMessages, GenerateDoublePipe},
+    {"CrossFlow", 9002, CrossFlowMessages, GenerateCrossFlow},
+    {"ShellAndTube", 9003, ShellAndTubeMessages, GenerateShellAndTube},
+    {"Compact", 9004, CompactMessages, GenerateCompact},
+};
+
+void RunAllDesignProperties(int runsEach) {
+  for (const DesignProperty& p : kDesignProperties) {
+    SCOPED_TRACE(p.name);
+    const Tally t = RunDesignProperty(p.name, p.seed, runsEach, p.messages(), p.generate);
+    EXPECT_EQ(t.failures, 0) << p.name << ": " << t.failures << " of " << t.runs << " runs failed";
+    // The generator must reach every ending, or it proves little.
+    EXPECT_GT(t.endings[static_cast<int>(Ending::Results)], runsEach / 20) << p.name;
+    EXPECT_GT(t.endings[static_cast<int>(Ending::FailedCheck)], 0) << p.name;
+    EXPECT_GT(t.endings[static_cast<int>(Ending::Conversion)], 0) << p.name;
+    EXPECT_GT(t.endings[static_cast<int>(Ending::Selection)], 0) << p.name;
+    std::printf(
+        "%-12s %d runs: %d results, %d failed checks, %d conversion, %d arithmetic, %d "
+        "selection\n",
+        p.name, t.runs, t.endings[0], t.endings[1], t.endings[2], t.endings[3], t.endings[4]);
+  }
+}
+
+TEST(HostileInput, DesignAnalysesEndInResultsOrDefinedMessages) {
+  RunAllDesignProperties(kRunsPerDesignAnalysis);
+}
+
+TEST(HostileInput, DISABLED_DesignAnalysesExtended) {
+  RunAllDesignProperties(kRunsPerDesignAnalysis * kExtendedFactor);
+}
+
+// ---- the thermal solver ----------------------------------------------------------------
+
+namespace ti = calvora::thermal_input;
+
+// A consistent-ish exchanger: 150 -> 90 deg C hot oil heating water 30 -> 70.
+constexpr std::array<const char*, ti::kQuantityCount> kThermalBase = {
+    "150", "30", "90", "70", "2", "1.5", "240000", "20", "300", "4180", "2000"};
+constexpr std::array<const char*, ti::kQuantityCount> kThermalNames = {
+    "Th1", "Tc1", "Th0", "Tc0", "Mh", "Mc", "Q", "A", "U", "Cc", "Ch"};
+
+// Messages that end a thermal run with no results.
+bool EndsThermalRun(const Message& m) {
+  const std::string_view warnings[] = {
+      calvora::kNoUnknownsMessage,         calvora::kOneUnknownMessage,
+      calvora::kTwoUnknownsMessage,        calvora::kTooManyUnknownsMessage,
+      calvora::kRefusedCombinationMessage, calvora::kMissingValuesMessage};
+  const std::string_view errors[] = {calvora::kCalculationFailedMessage,
+                                     calvora::kMassFlowNotFoundMessage};
+  for (std::string_view w : warnings)
+    if (m.kind == MessageKind::Warning && m.text == w)
+      return true;
+  for (std::string_view e : errors)
+    if (m.kind == MessageKind::Error && m.text == e)
+      return true;
+  return false;
+}
+
+// Messages a relation shows on its way; the run goes on.
+bool ShownOnTheWay(const Message& m) {
+  return m.kind == MessageKind::Error &&
+         (m.text == calvora::kInsufficientDataMessage || m.text == calvora::kCannotFindNtuMessage);
+}
+
+const char* CountMessage(int count) {
+  switch (count) {
+    case 0:
+      return calvora::kNoUnknownsMessage;
+    case 1:
+      return calvora::kOneUnknownMessage;
+    case 2:
+      return calvora::kTwoUnknownsMessage;
+    case 3:
+      return nullptr;
+  }
+  return calvora::kTooManyUnknownsMessage;
+}
+
+std::string CheckThermalRun(const calvora::ThermalInputs& in, unsigned mask, bool& solved) {
+  RecordingMessages sink;
+  std::optional<calvora::ThermalState> state;
+  const auto start = Clock::now();
+  try {
+    // As the input screen's OK: the solver guards and reports its own failures.
+    state = calvora::SolveThermal(in, sink);
+  } catch (const std::exception& e) {
+    return std::string("exception escaped the solver: ") + e.what();
+  }
+  if (Clock::now() - start > kRunTimeLimit)
+    return "took too long";
+  solved = state.has_value();
+  const std::vector<Message>& ms = sink.messages;
+  for (std::size_t i = 0; i < ms.size(); ++i) {
+    const bool last = i + 1 == ms.size();
+    if (!(ShownOnTheWay(ms[i]) || (last && !state && EndsThermalRun(ms[i]))))
+      return "unexpected message (or in the wrong place): " + Describe(ms);
+  }
+  const int count = std::popcount(mask);
+  if (const char* countMessage = CountMessage(count)) {
+    if (state || ms.size() != 1 || ms[0].text != countMessage)
+      return "wrong count of unknowns not refused alone: " + Describe(ms);
+    return {};
+  }
+  const bool allowed = calvora::AllowedCombination(mask) != 0;
+  if (allowed && !ms.empty() && ms.back().text == calvora::kRefusedCombinationMessage)
+    return "an allowed combination was refused";
+  if (!allowed && (state || ms.empty() ||
+                   (ms.back().text != calvora::kRefusedCombinationMessage &&
+                    ms.back().text != calvora::kMissingValuesMessage)))
+    return "a refused combination was not refused: " + Describe(ms);
+  if (!state) {
+    if (ms.empty() || !EndsThermalRun(ms.back()))
+      return "no results and no message saying why";
+    return {};
+  }
+  const auto texts = calvora::ThermalResultTexts(*state, in.decimalSeparator);
+  for (int f = 0; f < calvora::thermal_results::kFieldCount; ++f)
+    if (!DisplaysAsNumber(texts[f], in.decimalSeparator))
+      return "result field " + std::to_string(f + 1) + " reads '" + texts[f] + "'";
+  return {};
+}
+
+void RunThermalProperty(int runsPerChoice) {
+  Tally tally;
+  int solved = 0;
+  for (unsigned mask = 0; mask < (1u << calvora::kUnknownCount); ++mask) {
+    for (int run = 0; run < runsPerChoice; ++run) {
+      const std::uint32_t seed = 7000 + mask * 1000 + static_cast<std::uint32_t>(run);
+      Generator g(seed, run % 4 == 3 ? ',' : '.');
+      g.StartRecord(ti::kQuantityCount);
+      calvora::ThermalInputs in;
+      for (int u = 0; u < calvora::kUnknownCount; ++u)
+        in.unknown[u] = (mask >> u) & 1u;
+      g.Log("unknowns", std::to_string(mask));
+      for (int q = 0; q < ti::kQuantityCount; ++q) {
+        // An unknown's field usually holds an old value or nothing.
+        const bool isUnknown = q >= 2 && q <= 8 && in.unknown[q - 2];
+        in.texts[q] =
+            isUnknown && g.Chance(0.5) ? std::string() : g.Text(kThermalNames[q], kThermalBase[q]);
+      }
+      const int type = g.Below(7);
+      in.arrangementItem =
+          type < 5 ? std::string(ti::kExchangerTypes[type]) : (type == 5 ? "" : "Counter flow");
+      const int mixing = g.Below(5);
+      in.mixingItem = mixing < 4 ? std::string(ti::kCrossFlowMixings[mixing]) : "";
+      g.Log("type", in.arrangementItem);
+      g.Log("mixing", in.mixingItem);
+      in.decimalSeparator = g.separator();
+      bool solvedThis = false;
+      const std::string problem = CheckThermalRun(in, mask, solvedThis);
+      solved += solvedThis;
+      Record(tally, problem, "thermal seed " + std::to_string(seed), g.trace());
+    }
+  }
+  EXPECT_EQ(tally.failures, 0) << tally.failures << " of " << tally.runs << " runs failed";
+  EXPECT_GT(solved, tally.runs / 50);
+  std::printf("Thermal      %d runs: %d solved\n", tally.runs, solved);
+}
+
+TEST(HostileInput, ThermalSolverEndsInResultsOrDefinedMessages) {
+  RunThermalProperty(kRunsPerUnknownChoice);
+}
+
+TEST(HostileInput, DISABLED_ThermalSolverExtended) {
+  RunThermalProperty(kRunsPerUnknownChoice * kExtendedFactor);
+}
+
+}  // namespace
