@@ -9,8 +9,8 @@ int main(int argc, char* argv[]) {
   Splashform = new TSplashform;
   Splashform->show();
   Splashform->repaint();
+  QApplication::processEvents();  // mapped and drawn before the screens are created
   QApplication::setApplicationName("Calvora");
-  QApplication::setApplicationDisplayName("Calvora");
   CreateScreens();
   Mainform->show();
   return app.exec();
