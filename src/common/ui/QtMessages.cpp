@@ -30,7 +30,8 @@ void QtMessages::show(calvora::MessageKind kind, const std::string& text) {
 }
 
 char PlatformDecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
+  // The default locale is the system's unless a test sets another.
+  const QString point = QLocale().decimalPoint();
   return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
                                                        : '.';
 }
