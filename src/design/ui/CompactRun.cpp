@@ -10,41 +10,19 @@
 #include "design/ui/Combi2.h"
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
+#include "design/ui/PageControls.h"
 #include "design/ui/PageRuns.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
-
-namespace {
-
-// A control the page runner reads; a missing one is a wiring fault of the
-// screens, reported as a missing selection rather than a crash.
-template <typename Control>
-Control* Find(QWidget* screen, const char* name) {
-  Control* control = screen ? screen->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
-  if (!control)
-    throw calvora::SelectionError(std::string("missing control ") + name);
-  return control;
-}
-
-std::string EditText(QWidget* screen, const char* name) {
-  return Find<QLineEdit>(screen, name)->text().toStdString();
-}
-
-calvora::FluidDataTexts FluidData(QWidget* dialog) {
-  return {EditText(dialog, "Edit1"), EditText(dialog, "Edit2"), EditText(dialog, "Edit3"),
-          EditText(dialog, "Edit4")};
-}
-
-}  // namespace
 
 // Reads the "Compacts" page, its fluid-data dialogs and the pressure-drop
 // dialog, runs the compact analysis and shows the results if no check failed.
 void RunCompactPage(calvora::Messages& messages) {
   calvora::CompactInputs in;
-  in.surfaceIndex = Find<QComboBox>(Combi2Dlg, "ComboBox1")->currentIndex();
-  in.innerFluidIndex = Find<RadioGroup>(Combi2Dlg, "RadioGroup14")->itemIndex();
-  in.outerFluidIndex = Find<RadioGroup>(Combi2Dlg, "RadioGroup13")->itemIndex();
-  in.material = Find<RadioGroup>(Combi2Dlg, "RadioGroup12")->itemIndex();
+  in.surfaceIndex = FindControl<QComboBox>(Combi2Dlg, "ComboBox1")->currentIndex();
+  in.innerFluidIndex = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup14")->itemIndex();
+  in.outerFluidIndex = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup13")->itemIndex();
+  in.material = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup12")->itemIndex();
   in.otherConductivity = EditText(Combi2Dlg, "Edit35");
   in.insideDiameter = EditText(Combi2Dlg, "Edit40");
   in.tubes = EditText(Combi2Dlg, "Edit37");
@@ -55,11 +33,11 @@ void RunCompactPage(calvora::Messages& messages) {
   in.outerMassFlow = EditText(Combi2Dlg, "Edit38");
   in.innerTemperature = EditText(Combi2Dlg, "Edit33");
   in.outerTemperature = EditText(Combi2Dlg, "Edit34");
-  in.iterate = Find<QCheckBox>(Combi2Dlg, "CheckBox8")->isChecked();
-  in.pressureDrops = Find<QCheckBox>(Combi2Dlg, "CheckBox7")->isChecked();
+  in.iterate = FindControl<QCheckBox>(Combi2Dlg, "CheckBox8")->isChecked();
+  in.pressureDrops = FindControl<QCheckBox>(Combi2Dlg, "CheckBox7")->isChecked();
   in.innerFluidData = FluidData(Other1dlg);
   in.outerFluidData = FluidData(Other2dlg);
-  in.innerTubeType = Find<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
+  in.innerTubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
   in.inletPipeDiameter = EditText(Pressdlg, "Edit1");
   in.outletPipeDiameter = EditText(Pressdlg, "Edit2");
   in.decimalSeparator = PlatformDecimalSeparator();

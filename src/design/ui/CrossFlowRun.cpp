@@ -11,47 +11,25 @@
 #include "design/ui/Linearr.h"
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
+#include "design/ui/PageControls.h"
 #include "design/ui/PageRuns.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
 #include "design/ui/Stagearr.h"
 
-namespace {
-
-// A control the runner reads; a missing one is a wiring fault of the screens,
-// reported as a missing selection rather than a crash.
-template <typename Control>
-Control* Find(QWidget* screen, const char* name) {
-  Control* control = screen ? screen->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
-  if (!control)
-    throw calvora::SelectionError(std::string("missing control ") + name);
-  return control;
-}
-
-std::string EditText(QWidget* screen, const char* name) {
-  return Find<QLineEdit>(screen, name)->text().toStdString();
-}
-
-calvora::FluidDataTexts FluidData(QWidget* dialog) {
-  return {EditText(dialog, "Edit1"), EditText(dialog, "Edit2"), EditText(dialog, "Edit3"),
-          EditText(dialog, "Edit4")};
-}
-
-}  // namespace
-
 // Reads the "Cross Flow" page, its fluid-data, spacing, mixing and pressure-drop
 // dialogs, runs the cross-flow analysis and shows the results if no check failed.
 void RunCrossFlowPage(calvora::Messages& messages) {
   calvora::CrossFlowInputs in;
-  in.innerFluid = Find<RadioGroup>(Combi2Dlg, "RadioGroup5")->itemIndex();
-  in.outerFluid = Find<RadioGroup>(Combi2Dlg, "RadioGroup6")->itemIndex();
-  in.material = Find<RadioGroup>(Combi2Dlg, "RadioGroup7")->itemIndex();
+  in.innerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup5")->itemIndex();
+  in.outerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup6")->itemIndex();
+  in.material = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup7")->itemIndex();
   in.otherMaterialConductivity = EditText(Combi2Dlg, "Edit29");
-  in.arrangement = Find<RadioGroup>(Combi2Dlg, "RadioGroup8")->itemIndex();
-  in.pressureDrops = Find<QCheckBox>(Combi2Dlg, "CheckBox3")->isChecked();
-  in.iteration = Find<QCheckBox>(Combi2Dlg, "CheckBox4")->isChecked();
-  in.mixing = Find<RadioGroup>(Crossmix, "RadioGroup1")->itemIndex();
-  in.tubeType = Find<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
+  in.arrangement = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup8")->itemIndex();
+  in.pressureDrops = FindControl<QCheckBox>(Combi2Dlg, "CheckBox3")->isChecked();
+  in.iteration = FindControl<QCheckBox>(Combi2Dlg, "CheckBox4")->isChecked();
+  in.mixing = FindControl<RadioGroup>(Crossmix, "RadioGroup1")->itemIndex();
+  in.tubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
   in.inletPipeDiameter = EditText(Pressdlg, "Edit1");
   in.outletPipeDiameter = EditText(Pressdlg, "Edit2");
   in.tubeInsideDiameter = EditText(Combi2Dlg, "Edit8");

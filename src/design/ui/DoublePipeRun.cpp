@@ -9,46 +9,24 @@
 #include "design/ui/Combi2.h"
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
+#include "design/ui/PageControls.h"
 #include "design/ui/PageRuns.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
-
-namespace {
-
-// A control the runner reads; a missing one is a wiring fault of the screens,
-// reported as a missing selection rather than a crash.
-template <typename Control>
-Control* Find(QWidget* screen, const char* name) {
-  Control* control = screen ? screen->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
-  if (!control)
-    throw calvora::SelectionError(std::string("missing control ") + name);
-  return control;
-}
-
-std::string EditText(QWidget* screen, const char* name) {
-  return Find<QLineEdit>(screen, name)->text().toStdString();
-}
-
-calvora::FluidDataTexts FluidData(QWidget* dialog) {
-  return {EditText(dialog, "Edit1"), EditText(dialog, "Edit2"), EditText(dialog, "Edit3"),
-          EditText(dialog, "Edit4")};
-}
-
-}  // namespace
 
 // Reads the "Double pipe" page, its fluid-data dialogs and the pressure-drop
 // dialog, runs the double-pipe analysis and shows the results if no check failed.
 void RunDoublePipePage(calvora::Messages& messages) {
   calvora::DoublePipeInputs in;
-  in.innerFluid = Find<RadioGroup>(Combi2Dlg, "RadioGroup1")->itemIndex();
-  in.outerFluid = Find<RadioGroup>(Combi2Dlg, "RadioGroup2")->itemIndex();
-  in.material = Find<RadioGroup>(Combi2Dlg, "RadioGroup3")->itemIndex();
+  in.innerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup1")->itemIndex();
+  in.outerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup2")->itemIndex();
+  in.material = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup3")->itemIndex();
   in.otherMaterialConductivity = EditText(Combi2Dlg, "Edit28");
-  in.pressureDrops = Find<QCheckBox>(Combi2Dlg, "CheckBox1")->isChecked();
-  in.iteration = Find<QCheckBox>(Combi2Dlg, "CheckBox2")->isChecked();
-  in.flowCondition = Find<RadioGroup>(Combi2Dlg, "RadioGroup4")->itemIndex();
-  in.innerTubeType = Find<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
-  in.outerTubeType = Find<RadioGroup>(Pressdlg, "RadioGroup2")->itemIndex();
+  in.pressureDrops = FindControl<QCheckBox>(Combi2Dlg, "CheckBox1")->isChecked();
+  in.iteration = FindControl<QCheckBox>(Combi2Dlg, "CheckBox2")->isChecked();
+  in.flowCondition = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup4")->itemIndex();
+  in.innerTubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
+  in.outerTubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup2")->itemIndex();
   in.inletPipeDiameter = EditText(Pressdlg, "Edit1");
   in.outletPipeDiameter = EditText(Pressdlg, "Edit2");
   in.innerTubeInsideDiameter = EditText(Combi2Dlg, "Edit1");

@@ -11,45 +11,23 @@
 #include "design/ui/Combi2.h"
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
+#include "design/ui/PageControls.h"
 #include "design/ui/PageRuns.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
-
-namespace {
-
-// A control the page runner reads; a missing one is a wiring fault of the
-// screens, reported as a missing selection rather than a crash.
-template <typename Control>
-Control* Find(QWidget* screen, const char* name) {
-  Control* control = screen ? screen->findChild<Control*>(QString::fromLatin1(name)) : nullptr;
-  if (!control)
-    throw calvora::SelectionError(std::string("missing control ") + name);
-  return control;
-}
-
-std::string EditText(QWidget* screen, const char* name) {
-  return Find<QLineEdit>(screen, name)->text().toStdString();
-}
-
-calvora::FluidDataTexts FluidData(QWidget* dialog) {
-  return {EditText(dialog, "Edit1"), EditText(dialog, "Edit2"), EditText(dialog, "Edit3"),
-          EditText(dialog, "Edit4")};
-}
-
-}  // namespace
 
 // Reads the "Shell and Tube" page, its fluid-data dialogs, the pressure-drop
 // dialog and the tube layout, runs the shell-and-tube analysis and shows the
 // results if no check failed.
 void RunShellAndTubePage(calvora::Messages& messages) {
   calvora::ShellAndTubeInputs in;
-  in.innerFluid = Find<RadioGroup>(Combi2Dlg, "RadioGroup9")->itemIndex();
-  in.outerFluid = Find<RadioGroup>(Combi2Dlg, "RadioGroup10")->itemIndex();
-  in.material = Find<RadioGroup>(Combi2Dlg, "RadioGroup11")->itemIndex();
+  in.innerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup9")->itemIndex();
+  in.outerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup10")->itemIndex();
+  in.material = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup11")->itemIndex();
   in.otherMaterialConductivity = EditText(Combi2Dlg, "Edit30");
-  in.pressureDrops = Find<QCheckBox>(Combi2Dlg, "CheckBox5")->isChecked();
-  in.iteration = Find<QCheckBox>(Combi2Dlg, "CheckBox6")->isChecked();
-  in.innerTubeType = Find<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
+  in.pressureDrops = FindControl<QCheckBox>(Combi2Dlg, "CheckBox5")->isChecked();
+  in.iteration = FindControl<QCheckBox>(Combi2Dlg, "CheckBox6")->isChecked();
+  in.innerTubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
   in.tubeInletPipeDiameter = EditText(Pressdlg, "Edit1");
   in.tubeOutletPipeDiameter = EditText(Pressdlg, "Edit2");
   in.shellInletPipeDiameter = EditText(Pressdlg, "Edit3");
@@ -66,7 +44,7 @@ void RunShellAndTubePage(calvora::Messages& messages) {
   in.outerTemperature = EditText(Combi2Dlg, "Edit24");
   for (std::size_t i = 0; i < in.arrangement.size(); ++i) {
     const std::string name = "RadioButton" + std::to_string(i + 1);
-    in.arrangement[i] = Find<QRadioButton>(Arrangem, name.c_str())->isChecked();
+    in.arrangement[i] = FindControl<QRadioButton>(Arrangem, name.c_str())->isChecked();
   }
   in.innerFluidData = FluidData(Other1dlg);
   in.outerFluidData = FluidData(Other2dlg);
