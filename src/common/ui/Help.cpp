@@ -30,7 +30,11 @@ QTextBrowser* EnsureHelpWindow() {
 
 QStringList HelpFileCandidates() {
   QStringList candidates;
-  candidates << QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFileName);
+  const QDir programDir(QCoreApplication::applicationDirPath());
+  candidates << programDir.filePath(kHelpFileName);
+  // An installed program finds its share folder beside its bin folder, wherever
+  // the installation was put.
+  candidates << QDir(programDir.filePath("../share/calvora")).absoluteFilePath(kHelpFileName);
 #ifdef CALVORA_HELP_INSTALL_DIR
   candidates << QDir(QStringLiteral(CALVORA_HELP_INSTALL_DIR)).filePath(kHelpFileName);
 #endif
