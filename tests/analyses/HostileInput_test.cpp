@@ -698,6 +698,55 @@ void RunAllDesignProperties(int runsEach) {
   }
 }
 
+// The checks themselves: each broken outcome a faulty analysis could produce is
+// caught, and a sound one passes.
+TEST(HostileInput, OutcomeCheckCatchesBrokenRuns) {
+  const auto outcome = [](Ending ending, std::vector<Message> messages) {
+    DesignOutcome o;
+    o.ending = ending;
+    o.messages = std::move(messages);
+    o.result.innerMassFlow = 0.2;
+    return o;
+  };
+  const Message range{MessageKind::Error, std::string(calvora::kTemperatureOutOfRangeMessage)};
+  const MessageTable& table = DoublePipeMessages();
+
+  EXPECT_EQ(CheckDesignOutcome(outcome(Ending::Results, {}), table, false, false, '.'), "");
+  EXPECT_EQ(CheckDesignOutcome(outcome(Ending::FailedCheck, {range}), table, true, true, '.'), "");
+
+  DesignOutcome nan = outcome(Ending::Results, {});
+  nan.result.overallCoefficient = std::nan("");
+  EXPECT_NE(CheckDesignOutcome(nan, table, false, false, '.'), "");
+  // A hidden field may hold anything; shown by the pressure box, it may not.
+  DesignOutcome drop = outcome(Ending::Results, {});
+  drop.result.outerPressureDrop = HUGE_VAL;
+  EXPECT_EQ(CheckDesignOutcome(drop, table, false, false, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(drop, table, false, true, '.'), "");
+
+  EXPECT_NE(CheckDesignOutcome(outcome(Ending::Results, {range}), table, false, false, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(outcome(Ending::FailedCheck, {}), table, false, false, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(outcome(Ending::Results, {{MessageKind::Warning, range.text}}),
+                               table, false, false, '.'),
+            "");
+  const Message height{MessageKind::Information,
+                       std::string(calvora::kExchangerHeightPrefix) + "INF"};
+  EXPECT_NE(CheckDesignOutcome(outcome(Ending::Results, {height}), CrossFlowMessages(), false,
+                               false, '.'),
+            "");
+  DesignOutcome late = outcome(Ending::Arithmetic, {});
+  late.failureAfterResults = true;
+  EXPECT_NE(CheckDesignOutcome(late, table, false, false, '.'), "");
+  DesignOutcome slow = outcome(Ending::Results, {});
+  slow.elapsed = kRunTimeLimit + std::chrono::milliseconds(1);
+  EXPECT_NE(CheckDesignOutcome(slow, table, false, false, '.'), "");
+
+  EXPECT_TRUE(DisplaysAsNumber("1.797693135E+308", '.'));
+  EXPECT_TRUE(DisplaysAsNumber("-12,5000", ','));
+  EXPECT_FALSE(DisplaysAsNumber("-12.5000", ','));
+  EXPECT_FALSE(DisplaysAsNumber("INF", '.'));
+  EXPECT_FALSE(DisplaysAsNumber("1.5E+", '.'));
+}
+
 TEST(HostileInput, DesignAnalysesEndInResultsOrDefinedMessages) {
   RunAllDesignProperties(kRunsPerDesignAnalysis);
 }
