@@ -2,8 +2,8 @@
 
 #include <QGridLayout>
 
-RadioGroup::RadioGroup(const QString& objectName, const QString& caption,
-                       const QStringList& items, int columns, QWidget* parent)
+RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const QStringList& items,
+                       int columns, QWidget* parent)
     : QGroupBox(caption, parent) {
   setObjectName(objectName);
   auto* layout = new QGridLayout(this);
@@ -17,11 +17,24 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& caption,
     layout->addWidget(button, i % rows, i / rows);
   }
   connect(&group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-    if (checked) emit itemIndexChanged(id);
+    updateTabFocus();
+    if (checked)
+      emit itemIndexChanged(id);
   });
+  updateTabFocus();
 }
 
-int RadioGroup::itemIndex() const { return group_.checkedId(); }
+// Tab enters the choice at its selected item (or the first, when none is
+// selected) from either side; the arrow keys move between the items.
+void RadioGroup::updateTabFocus() {
+  const int selected = qMax(group_.checkedId(), 0);
+  for (int i = 0; i < buttons_.size(); ++i)
+    buttons_[i]->setFocusPolicy(i == selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+int RadioGroup::itemIndex() const {
+  return group_.checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
   if (index >= 0 && index < buttons_.size()) {
@@ -29,7 +42,8 @@ void RadioGroup::setItemIndex(int index) {
     return;
   }
   const int previous = group_.checkedId();
-  if (previous < 0) return;
+  if (previous < 0)
+    return;
   // An exclusive group never unchecks its last button by itself.
   group_.setExclusive(false);
   buttons_[previous]->setChecked(false);
@@ -41,4 +55,6 @@ QString RadioGroup::itemText(int index) const {
   return index >= 0 && index < buttons_.size() ? buttons_[index]->text().remove('&') : QString();
 }
 
-QString RadioGroup::selectedText() const { return itemText(itemIndex()); }
+QString RadioGroup::selectedText() const {
+  return itemText(itemIndex());
+}

@@ -29,6 +29,8 @@ class RadioGroup : public QGroupBox {
   void itemIndexChanged(int index);
 
  private:
+  void updateTabFocus();
+
   QButtonGroup group_;
   QVector<QRadioButton*> buttons_;
 };

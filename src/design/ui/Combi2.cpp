@@ -468,10 +468,22 @@ void TCombi2Dlg::openDialog(QWidget* dialog) {
   dialog->winId();
   if (QWindow* window = dialog->windowHandle(); window && windowHandle())
     window->setTransientParent(windowHandle());
+  // Disabling the screen takes the focus from its control; it comes back there.
+  focusBeforeDialog_ = focusWidget();
   dialog->show();
   dialog->raise();
   dialog->activateWindow();
   setEnabled(false);
+}
+
+void TCombi2Dlg::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // A dialog that ends enables this screen again: the keyboard returns here.
+  if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible()) {
+    if (focusBeforeDialog_ && focusBeforeDialog_->isVisible() && focusBeforeDialog_->isEnabled())
+      focusBeforeDialog_->setFocus();
+    activateWindow();
+  }
 }
 
 void TCombi2Dlg::resetInnerFluidOfShowingPage() {

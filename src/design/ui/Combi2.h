@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -60,6 +61,7 @@ class TCombi2Dlg : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct PageControls {
@@ -73,6 +75,8 @@ class TCombi2Dlg : public QDialog {
     QCheckBox* pressure = nullptr;
     QCheckBox* iteration = nullptr;
   };
+
+  QPointer<QWidget> focusBeforeDialog_;
 
   QWidget* buildDoublePipePage();
   QWidget* buildCrossFlowPage();

@@ -1,0 +1,275 @@
+// One thermal run and one design run from the keyboard alone: every key goes to
+// the widget that has the keyboard focus, as a person's keys would, starting at
+// the main menu.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "analyses/DoublePipe.h"
+#include "common/Format.h"
+#include "common/ui/QtMessages.h"
+#include "common/ui/RadioGroup.h"
+#include "design/ui/Combi2.h"
+#include "design/ui/Pressu.h"
+#include "design/ui/Result2.h"
+#include "shell/Main.h"
+#include "shell/Screens.h"
+#include "support/MessageBoxRecorder.h"
+#include "thermal/ui/Combi1.h"
+#include "thermal/ui/Result1.h"
+
+namespace {
+
+QString FocusName() {
+  QWidget* focus = QApplication::focusWidget();
+  return focus ? focus->objectName() : QString("<no focus>");
+}
+
+// A key pressed by the user reaches the focused widget of the active window.
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* target = QApplication::focusWidget();
+  if (!target)
+    target = QApplication::activeWindow();
+  if (!target)
+    qFatal("no window takes the keyboard");
+  QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+}
+
+void Type(const QString& text) {
+  for (QChar c : text)
+    QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+// Typed numbers in the platform's notation.
+QString Number(const char* text) {
+  QString s = QString::fromLatin1(text);
+  s.replace('.', QChar(PlatformDecimalSeparator()));
+  return s;
+}
+
+QString Formatted(double value, int precision, int decimals) {
+  return QString::fromStdString(
+      calvora::FormatFixed(value, precision, decimals, PlatformDecimalSeparator()));
+}
+
+QString ResultText(QWidget* screen, const char* name) {
+  auto* field = screen->findChild<QLineEdit*>(name);
+  return field ? field->text() : QString("<missing %1>").arg(name);
+}
+
+}  // namespace
+
+// Tab moves the focus to the named control.
+#define TAB_TO(name)                      \
+  do {                                    \
+    Press(Qt::Key_Tab);                   \
+    QCOMPARE(FocusName(), QString(name)); \
+  } while (false)
+
+class KeyboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    CreateScreens();
+    Mainform->show();
+    QVERIFY(QTest::qWaitForWindowActive(Mainform));
+  }
+  void cleanup() { DestroyScreens(); }
+
+  // Cross flow with the cold fluid mixed; Mh, Q and A unknown. By hand:
+  // Q = 2 * 4180 * 25 = 209 kW, mh = 209000 / (40 * 2000) = 2.6125, eps = 0.4,
+  // C = 5225 / 8360 = 0.625, NTU = -ln(1 + ln(1 - 0.625 * 0.4) / 0.625) = 0.61673,
+  // A = NTU * 5225 / 800 = 4.0280.
+  void thermalRunWithKeysOnly() {
+    MessageBoxRecorder boxes;
+    QCOMPARE(FocusName(), QString("BitBtn1"));
+    Press(Qt::Key_T, Qt::AltModifier);
+    QTRY_VERIFY(Combi1Dlg->isVisible());
+    QVERIFY(!Mainform->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi1Dlg));
+    QCOMPARE(FocusName(), QString("CheckBox2"));
+
+    // The unknown boxes come first: Mh, Q and A.
+    TAB_TO("CheckBox4");
+    TAB_TO("CheckBox5");
+    Press(Qt::Key_Space);
+    TAB_TO("CheckBox6");
+    TAB_TO("CheckBox7");
+    Press(Qt::Key_Space);
+    TAB_TO("CheckBox8");
+    Press(Qt::Key_Space);
+    QVERIFY(Combi1Dlg->CheckBox5->isChecked());
+    QVERIFY(Combi1Dlg->CheckBox7->isChecked());
+    QVERIFY(Combi1Dlg->CheckBox8->isChecked());
+    TAB_TO("CheckBox9");
+
+    // Then the fields top to bottom; the hidden ones of the unknowns are passed over.
+    struct Field {
+      const char* name;
+      const char* text;
+    };
+    const Field fields[] = {{"Edit1", "120"},   {"Edit3", "20"},   {"Edit2", "80"},
+                            {"Edit4", "45"},    {"Edit6", "2.0"},  {"Edit9", "800"},
+                            {"Edit10", "4180"}, {"Edit11", "2000"}};
+    for (const Field& f : fields) {
+      TAB_TO(f.name);
+      Type(Number(f.text));
+    }
+
+    // The exchanger type by the arrow keys, then the mixing case it shows.
+    TAB_TO("RadioGroup1_Item0");
+    for (int i = 0; i < 4; ++i)
+      Press(Qt::Key_Down);
+    QCOMPARE(Combi1Dlg->RadioGroup1->selectedText(), QString("Cross Flow"));
+    QVERIFY(Combi1Dlg->RadioGroup2->isVisible());
+    TAB_TO("RadioGroup2_Item0");
+    Press(Qt::Key_Down);
+    QCOMPARE(Combi1Dlg->RadioGroup2->selectedText(), QString("Cold fluid is mixed"));
+
+    Press(Qt::Key_Return);
+    QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.texts().join(" | ")));
+    QVERIFY(Results1->isVisible());
+    QVERIFY(!Combi1Dlg->isVisible());
+    const char* expected[] = {"120.000",  "20.000",     "80.000",   "45.000",   "800.000",
+                              "2.000",    "2.612",      "4180.000", "2000.000", "5225.000",
+                              "8360.000", "209000.000", "4.0280",   "0.4000",   "0.6167"};
+    for (int i = 0; i < 15; ++i) {
+      QCOMPARE(ResultText(Results1, qPrintable(QString("Edit%1").arg(i + 1))), Number(expected[i]));
+    }
+
+    // Escape goes back step by step: to the input screen, then the main menu.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Results1));
+    Press(Qt::Key_Escape);
+    QVERIFY(!Results1->isVisible());
+    QVERIFY(Combi1Dlg->isVisible());
+    QCOMPARE(Combi1Dlg->Edit11->text(), QString("2000"));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi1Dlg));
+    Press(Qt::Key_Escape);
+    QVERIFY(!Combi1Dlg->isVisible());
+    QVERIFY(Mainform->isVisible());
+  }
+
+  // Saturated water at 80 C in a 20/25 mm tube, engine oil at 40 C in a 40/45 mm
+  // outer tube, 5 m long, counter flow with the iteration and both pressure drops
+  // (inlet and outlet pipes of 30 and 35 mm): the fields show what the analysis
+  // gives for the same entries.
+  void designRunWithKeysOnly() {
+    MessageBoxRecorder boxes;
+    TAB_TO("BitBtn2");
+    Press(Qt::Key_Return);
+    QTRY_VERIFY(Combi2Dlg->isVisible());
+    QVERIFY(!Mainform->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    QCOMPARE(Combi2Dlg->showingPageCaption(), QString("Double pipe"));
+
+    const char* entries[][2] = {{"Edit1", "0.02"},  {"Edit2", "0.025"}, {"Edit3", "0.04"},
+                                {"Edit4", "0.045"}, {"Edit5", "5"},     {"Edit6", "0.2"},
+                                {"Edit7", "0.3"}};
+    // The page's tab bar takes the focus first.
+    QCOMPARE(FocusName(), QString("qt_tabwidget_tabbar"));
+    for (const auto& entry : entries) {
+      TAB_TO(entry[0]);
+      Type(Number(entry[1]));
+    }
+    // Inner fluid: saturated water, one step down from air.
+    TAB_TO("RadioGroup1_Item0");
+    Press(Qt::Key_Down);
+    TAB_TO("Edit19");
+    Type("80");
+    // Outer fluid: engine oil, two steps down.
+    TAB_TO("RadioGroup2_Item0");
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Down);
+    TAB_TO("Edit20");
+    Type("40");
+    auto* page = Combi2Dlg->notebook()->currentWidget();
+    QCOMPARE(page->findChild<RadioGroup*>("RadioGroup1")->selectedText(),
+             QString("Saturated Water"));
+    QCOMPARE(page->findChild<RadioGroup*>("RadioGroup2")->selectedText(),
+             QString("Oil (Engine,Unused)"));
+    QVERIFY(boxes.boxes.isEmpty());
+
+    // Copper stays; the iteration box enables the flow condition.
+    TAB_TO("RadioGroup3_Item0");
+    TAB_TO("CheckBox1");
+    TAB_TO("CheckBox2");
+    Press(Qt::Key_Space);
+    // Back to the flow condition (it comes before the boxes) for counter flow.
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QString("RadioGroup4_Item0"));
+    Press(Qt::Key_Down);
+    QCOMPARE(page->findChild<RadioGroup*>("RadioGroup4")->itemIndex(), 1);
+
+    // The pressure-drop box opens its dialog, which takes the keyboard.
+    TAB_TO("CheckBox1");
+    Press(Qt::Key_Space);
+    QVERIFY(Pressdlg->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Pressdlg));
+    // Tube types stay smooth; the two pipe diameters.
+    QCOMPARE(FocusName(), QString("RadioGroup1_Item0"));
+    TAB_TO("RadioGroup2_Item0");
+    TAB_TO("Edit1");
+    Type(Number("0.03"));
+    TAB_TO("Edit2");
+    Type(Number("0.035"));
+    Press(Qt::Key_Return);
+    QVERIFY(!Pressdlg->isVisible());
+    QVERIFY(Combi2Dlg->isEnabled());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    QCOMPARE(FocusName(), QString("CheckBox1"));
+
+    Press(Qt::Key_Return);
+    QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.texts().join(" | ")));
+    QVERIFY(Results2->isVisible());
+    QVERIFY(!Combi2Dlg->isVisible());
+
+    calvora::DoublePipeInputs in;
+    in.innerFluid = 1;
+    in.outerFluid = 2;
+    in.innerTubeInsideDiameter = Number("0.02").toStdString();
+    in.innerTubeOutsideDiameter = Number("0.025").toStdString();
+    in.outerTubeInsideDiameter = Number("0.04").toStdString();
+    in.outerTubeOutsideDiameter = Number("0.045").toStdString();
+    in.length = "5";
+    in.innerMassFlow = Number("0.2").toStdString();
+    in.outerMassFlow = Number("0.3").toStdString();
+    in.innerTemperature = "80";
+    in.outerTemperature = "40";
+    in.iteration = true;
+    in.flowCondition = 1;
+    in.pressureDrops = true;
+    in.inletPipeDiameter = Number("0.03").toStdString();
+    in.outletPipeDiameter = Number("0.035").toStdString();
+    in.decimalSeparator = PlatformDecimalSeparator();
+    calvora::RecordingMessages messages;
+    const calvora::DesignResult r = calvora::DoublePipeAnalysis(in, messages).result;
+    QCOMPARE(ResultText(Results2, "Edit3"), Formatted(r.innerReynolds, 10, 4));
+    QCOMPARE(ResultText(Results2, "Edit8"), Formatted(r.overallCoefficient, 10, 4));
+    QCOMPARE(ResultText(Results2, "Edit9"), Formatted(r.heatTransferRate, 10, 3));
+    QCOMPARE(ResultText(Results2, "Edit10"), Formatted(r.coldOutletTemperature, 10, 3));
+    QCOMPARE(ResultText(Results2, "Edit11"), Formatted(r.hotOutletTemperature, 10, 3));
+    QCOMPARE(ResultText(Results2, "Edit12"), Formatted(r.innerPressureDrop, 10, 4));
+    QCOMPARE(ResultText(Results2, "Edit13"), Formatted(r.outerPressureDrop, 10, 4));
+    QVERIFY(r.innerPressureDrop > 0);
+
+    // Escape back to the design screen with its entries, then to the main menu.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Results2));
+    Press(Qt::Key_Escape);
+    QVERIFY(!Results2->isVisible());
+    QVERIFY(Combi2Dlg->isVisible());
+    QCOMPARE(ResultText(Combi2Dlg, "Edit19"), QString("80"));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    Press(Qt::Key_Escape);
+    QVERIFY(!Combi2Dlg->isVisible());
+    QVERIFY(Mainform->isVisible());
+  }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "Keyboard_test.moc"
