@@ -152,6 +152,8 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   s.innerFlow = ParseNumber(in.innerMassFlow, sep);
   s.outerFlow = ParseNumber(in.outerMassFlow, sep);
   s.tubeFlow = s.innerFlow / s.tubes;
+  // A zero tube count fails here, before any later entry is read.
+  CheckArithmetic();
   s.Ti = ParseNumber(in.innerTemperature, sep);
   s.To = ParseNumber(in.outerTemperature, sep);
 
@@ -166,12 +168,14 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
                                  kTemperatureOutOfRangeMessage, messages, run.resultsFlag);
 
   EvaluateCoefficients(s);
+  CheckArithmetic();
 
   const bool bothBuiltIn =
       s.innerKind != FluidKind::OtherFluid && s.outerKind != FluidKind::OtherFluid;
   if (in.iterate) {
     AssignCompactRoles(s);
     CompactThermalPass(s, messages);
+    CheckArithmetic();
     ++t.thermalPasses;
     if (bothBuiltIn && !IterateProperties(s, messages, passLimit, t.thermalPasses)) {
       ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));

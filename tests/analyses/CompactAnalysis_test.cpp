@@ -567,9 +567,28 @@ TEST(CompactAnalysis, FailuresEndTheRun) {
   in.tubes = "0";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
 
+  // An arithmetic failure ends the run at its step: an entry read after it
+  // that is not a number is never reached.
+  in = WaterCoil();
+  in.tubes = "0";
+  in.innerTemperature = "";
+  EXPECT_THROW(CompactAnalysis(in, messages), MathError);
+
   in = WaterCoil();
   in.material = 4;
   in.otherConductivity = "0";
+  EXPECT_THROW(CompactAnalysis(in, messages), MathError);
+  in.pressureDrops = true;
+  in.inletPipeDiameter = "x";
+  EXPECT_THROW(CompactAnalysis(in, messages), MathError);
+
+  in = WaterCoil();
+  in.innerFluidIndex = kOther;
+  in.innerFluidData = {"4190", "0.00035", "0.67", "975"};
+  in.innerMassFlow = "0";  // Cmin = 0 in the single thermal pass
+  in.iterate = true;
+  in.pressureDrops = true;
+  in.inletPipeDiameter = "x";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
 
   in = WaterCoil();
