@@ -71,13 +71,10 @@ void CompactThermalPass(CompactState& s, Messages& messages) {
                           CrossFlowMixing::BothUnmixed, s.epsilon, messages);
 }
 
-// |change / (inlet - previous exit)|; no change at all counts as settled even
-// when no heat is transferred (the denominator is then zero as well).
+// |change / (inlet - previous exit)|. With equal inlet temperatures no heat
+// moves and this is 0/0, an arithmetic failure, as in the other analyses.
 double RelativeChange(double current, double previous, double inlet) {
-  const double change = current - previous;
-  if (change == 0)
-    return 0;
-  return std::fabs(change / (inlet - previous));
+  return std::fabs((current - previous) / (inlet - previous));
 }
 
 // Re-evaluates the built-in fluids at weighted property temperatures until both

@@ -311,7 +311,10 @@ TEST(CompactAnalysis, DiameterAndTemperatureMessagesInStepOrder) {
 }
 
 TEST(CompactAnalysis, EqualInletsMakeTheInnerFluidHot) {
+  // A user-described outer fluid: the single thermal pass is final.
   CompactInputs in = WaterCoil();
+  in.outerFluidIndex = kOther;
+  in.outerFluidData = {"1007", "1.85e-5", "0.026", "1.2"};
   in.innerTemperature = "40";
   in.outerTemperature = "40";
   in.iterate = true;
@@ -319,13 +322,27 @@ TEST(CompactAnalysis, EqualInletsMakeTheInnerFluidHot) {
   CompactTrace trace;
   const DesignRun run = CompactAnalysis(in, messages, &trace);
   EXPECT_TRUE(trace.innerHot);
-  // No temperature difference, no heat: the exit temperatures equal the inlets
-  // and the unchanged exit temperatures count as settled.
+  // No temperature difference, no heat: the exit temperatures equal the inlets.
   ASSERT_TRUE(run.resultsFlag);
   EXPECT_EQ(run.result.heatTransferRate, 0);
   EXPECT_EQ(run.result.hotOutletTemperature, 40);
   EXPECT_EQ(run.result.coldOutletTemperature, 40);
   EXPECT_TRUE(messages.messages.empty());
+}
+
+// Two table fluids at equal inlets: the first relative change of the iteration
+// (the page's, or the core pressure drop's own) is 0/0.
+TEST(CompactAnalysis, EqualInletsOfTwoTableFluidsFailInTheIteration) {
+  CompactInputs in = WaterCoil();
+  in.innerTemperature = "40";
+  in.outerTemperature = "40";
+  for (const bool iterate : {true, false}) {
+    in.iterate = iterate;
+    in.pressureDrops = !iterate;
+    RecordingMessages messages;
+    EXPECT_THROW(CompactAnalysis(in, messages), MathError) << iterate;
+    EXPECT_TRUE(messages.messages.empty());
+  }
 }
 
 TEST(CompactAnalysis, WithoutIterationTheCorePressureDropIteratesOnItsOwn) {
