@@ -59,8 +59,10 @@ std::string Scientific(const std::string& all, std::size_t first, std::size_t in
 }  // namespace
 
 std::string FormatFixed(double value, int precision, int digits, char decimalSeparator) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (std::isnan(value))
+    return "NAN";
+  if (std::isinf(value))
+    return value < 0 ? "-INF" : "INF";
   precision = std::max(precision, 1);
   digits = std::max(digits, 0);
 
@@ -68,16 +70,25 @@ std::string FormatFixed(double value, int precision, int digits, char decimalSep
   // digit of the smallest subnormal.
   static thread_local char buffer[1500];
   std::snprintf(buffer, sizeof buffer, "%.1100f", std::fabs(value));
-  std::string text(buffer);
-  const std::size_t point = text.find('.');
-  std::size_t intLen = point;
-  const std::string all = text.substr(0, point) + text.substr(point + 1);
+  // The C library writes its decimal point in the process locale (a comma, or
+  // several bytes, under some), so only the digits are read, around whatever
+  // stands between them.
+  const std::string text(buffer);
+  const std::size_t intLen = text.find_first_not_of("0123456789");
+  std::string all;
+  all.reserve(text.size());
+  for (char c : text) {
+    if (c >= '0' && c <= '9')
+      all += c;
+  }
 
   const std::size_t first = all.find_first_not_of('0');
   const bool negative = std::signbit(value);
   std::string zeroText = "0";
-  if (digits > 0) zeroText += decimalSeparator + std::string(digits, '0');
-  if (first == std::string::npos) return zeroText;
+  if (digits > 0)
+    zeroText += decimalSeparator + std::string(digits, '0');
+  if (first == std::string::npos)
+    return zeroText;
 
   // Keep digits up to the coarser of the P-th significant digit and the D-th
   // decimal.
@@ -93,7 +104,8 @@ std::string FormatFixed(double value, int precision, int digits, char decimalSep
     return Scientific(all, first, intLen, negative, precision, decimalSeparator);
   }
   const bool roundsToZero = kept.find_first_not_of('0') == std::string::npos;
-  if (roundsToZero) return zeroText;
+  if (roundsToZero)
+    return zeroText;
 
   std::string out = negative ? "-" : "";
   out += integer;

@@ -18,6 +18,10 @@ TInlinedlg* Inlinedlg = nullptr;
 
 namespace dt = calvora::design;
 
+QString PlatformNumberText(QString pointText) {
+  return pointText.replace(QLatin1Char('.'), QLatin1Char(PlatformDecimalSeparator()));
+}
+
 QWidget* BankTableView(const QString& name, const QString& title, const QStringList& rowHeaders,
                        std::span<const std::array<double, 4>> values, QWidget* parent) {
   auto* view = new QWidget(parent);
@@ -34,19 +38,19 @@ QWidget* BankTableView(const QString& name, const QString& title, const QStringL
   grid->addWidget(new QLabel("Sn / d", view), 1, 2, 1, 4, Qt::AlignHCenter);
   const char* columns[4] = {"1.25", "1.5", "2.0", "3.0"};
   for (int column = 0; column < 4; ++column) {
-    auto* header = new QLabel(columns[column], view);
+    auto* header = new QLabel(PlatformNumberText(columns[column]), view);
     header->setFont(bold);
     grid->addWidget(header, 2, column + 2, Qt::AlignRight);
   }
   grid->addWidget(new QLabel("Sp / d", view), 3, 0, static_cast<int>(rowHeaders.size()), 1,
                   Qt::AlignVCenter);
   for (int row = 0; row < rowHeaders.size(); ++row) {
-    auto* header = new QLabel(rowHeaders[row], view);
+    auto* header = new QLabel(PlatformNumberText(rowHeaders[row]), view);
     header->setFont(bold);
     grid->addWidget(header, row + 3, 1);
     for (int column = 0; column < 4; ++column) {
-      // The tables are shown as written in the literature, with a point.
-      auto* value = new QLabel(QString::number(values[row][column], 'f', 4), view);
+      auto* value =
+          new QLabel(PlatformNumberText(QString::number(values[row][column], 'f', 4)), view);
       value->setObjectName(QString("%1_%2_%3").arg(name).arg(row + 1).arg(column + 1));
       grid->addWidget(value, row + 3, column + 2, Qt::AlignRight);
     }
@@ -85,11 +89,11 @@ TInlinedlg::TInlinedlg(QWidget* parent) : QDialog(parent) {
   auto* grid = new QGridLayout;
   auto* spPrompt = new QLabel(DesignText(dt::kSpacingSpPrompt), this);
   spPrompt->setObjectName("Label11");
-  sp_ = new QLineEdit(DesignText(dt::kInLineDefaultSp), this);
+  sp_ = new QLineEdit(PlatformNumberText(DesignText(dt::kInLineDefaultSp)), this);
   sp_->setObjectName("Edit1");
   auto* snPrompt = new QLabel(DesignText(dt::kSpacingSnPrompt), this);
   snPrompt->setObjectName("Label12");
-  sn_ = new QLineEdit(DesignText(dt::kInLineDefaultSn), this);
+  sn_ = new QLineEdit(PlatformNumberText(DesignText(dt::kInLineDefaultSn)), this);
   sn_->setObjectName("Edit2");
   grid->addWidget(spPrompt, 0, 0);
   grid->addWidget(sp_, 0, 1);

@@ -16,6 +16,10 @@ class QLineEdit;
 QWidget* BankTableView(const QString& name, const QString& title, const QStringList& rowHeaders,
                        std::span<const std::array<double, 4>> values, QWidget* parent);
 
+// A number written with a point (a default entry, a table heading or value) in
+// the platform's notation, so it reads back as the number it shows.
+QString PlatformNumberText(QString pointText);
+
 // Sp/d and Sn/d from the two spacing entries and the design screen's outside
 // diameter (Edit9); nothing when one of the three texts is not a number.
 struct SpacingRatios {

@@ -54,13 +54,13 @@ TStaggerdlg::TStaggerdlg(QWidget* parent) : QDialog(parent) {
   auto* grid = new QGridLayout;
   auto* spPrompt = new QLabel(DesignText(dt::kSpacingSpPrompt), this);
   spPrompt->setObjectName("Label93");
-  sp_ = new QLineEdit(DesignText(dt::kStaggeredDefaultSp), this);
+  sp_ = new QLineEdit(PlatformNumberText(DesignText(dt::kStaggeredDefaultSp)), this);
   sp_->setObjectName("Edit1");
   auto* spLead = new QLabel(DesignText(dt::kStaggeredSpLead), this);
   spLead->setObjectName("Label95");
   auto* snPrompt = new QLabel(DesignText(dt::kSpacingSnPrompt), this);
   snPrompt->setObjectName("Label94");
-  sn_ = new QLineEdit(DesignText(dt::kStaggeredDefaultSn), this);
+  sn_ = new QLineEdit(PlatformNumberText(DesignText(dt::kStaggeredDefaultSn)), this);
   sn_->setObjectName("Edit2");
   auto* snLead = new QLabel(DesignText(dt::kStaggeredSnLead), this);
   snLead->setObjectName("Label98");

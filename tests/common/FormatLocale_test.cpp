@@ -1,0 +1,80 @@
+// The display format does not depend on the C library's locale: a program
+// started under a comma locale (the toolkit applies the environment's locale to
+// the C library at start-up) must still write its numbers correctly.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "common/Format.h"
+#include "common/Numbers.h"
+
+namespace {
+
+// Switches the C library's numbers to the first comma locale installed here and
+// back at the end.
+class CommaCLocale {
+ public:
+  CommaCLocale() {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    saved_ = previous ? previous : "C";
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+      if (std::setlocale(LC_NUMERIC, name)) {
+        active_ = true;
+        return;
+      }
+    }
+  }
+  ~CommaCLocale() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+  bool active() const { return active_; }
+
+ private:
+  std::string saved_;
+  bool active_ = false;
+};
+
+struct Case {
+  double value;
+  int precision;
+  int digits;
+  const char* point;  // the text with '.' as separator
+};
+
+constexpr Case kCases[] = {
+    {2.6125, 10, 3, "2.612"},
+    {209000, 10, 3, "209000.000"},
+    {-0.61673, 10, 4, "-0.6167"},
+    {0.0, 10, 4, "0.0000"},
+    {12345678901.5, 10, 2, "1.234567890E+10"},
+    {1e-320, 10, 4, "0.0000"},
+    {999.99996, 10, 4, "1000.0000"},
+    {7.0, 4, 0, "7"},
+};
+
+TEST(FormatUnderCommaLocale, WritesTheSameDigitsAsUnderTheCLocale) {
+  std::string expectedPoint[std::size(kCases)];
+  for (std::size_t i = 0; i < std::size(kCases); ++i) {
+    const Case& c = kCases[i];
+    expectedPoint[i] = calvora::FormatFixed(c.value, c.precision, c.digits, '.');
+    ASSERT_EQ(expectedPoint[i], c.point) << "C locale, case " << i;
+  }
+  CommaCLocale comma;
+  if (!comma.active())
+    GTEST_SKIP() << "no comma locale installed";
+  for (std::size_t i = 0; i < std::size(kCases); ++i) {
+    const Case& c = kCases[i];
+    std::string withComma = c.point;
+    for (char& ch : withComma) {
+      if (ch == '.')
+        ch = ',';
+    }
+    EXPECT_EQ(calvora::FormatFixed(c.value, c.precision, c.digits, '.'), c.point) << i;
+    EXPECT_EQ(calvora::FormatFixed(c.value, c.precision, c.digits, ','), withComma) << i;
+  }
+  // Reading is independent of the C locale as well.
+  EXPECT_EQ(calvora::ParseNumber("2,5", ','), 2.5);
+  EXPECT_EQ(calvora::ParseNumber("2.5", '.'), 2.5);
+}
+
+}  // namespace
