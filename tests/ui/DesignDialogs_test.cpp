@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -19,6 +20,7 @@
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
 #include "design/ui/Pressu.h"
+#include "design/ui/Result2.h"
 #include "design/ui/Stagearr.h"
 #include "shell/Screens.h"
 #include "support/MessageBoxRecorder.h"
@@ -95,6 +97,24 @@ class DesignDialogsTest : public QObject {
     QCOMPARE(Text(Pressdlg, "Label3"),
              QString("Inside diameter of the inlet pipe to the shell side header (m):"));
     QVERIFY(Edit(Pressdlg, "Edit3")->isHidden());
+  }
+
+  // The design screen, the results screen and the dialogs of the fluid data,
+  // pressure drops and mixing open in the middle of the screen.
+  void screensOpenCentred() {
+    Combi2Dlg->show();
+    Results2->show();
+    const QList<QWidget*> windows = {Combi2Dlg, Results2, Other1dlg, Other2dlg, Pressdlg, Crossmix};
+    for (QWidget* window : windows) {
+      if (window != Combi2Dlg && window != Results2)
+        Combi2Dlg->openDialog(window);
+      const QPoint middle = window->screen()->availableGeometry().center();
+      const QPoint centre = window->frameGeometry().center();
+      QVERIFY2((centre - middle).manhattanLength() <= 2, qPrintable(window->objectName()));
+      window->hide();
+    }
+    Results2->hide();
+    Combi2Dlg->hide();
   }
 
   void spacingDialogsShowTablesAndDefaults() {

@@ -33,6 +33,7 @@
 #include "design/ui/Pressu.h"
 #include "design/ui/Stagearr.h"
 #include "properties/FluidTables.h"
+#include "shell/Centre.h"
 #include "shell/Main.h"
 
 TCombi2Dlg* Combi2Dlg = nullptr;
@@ -471,9 +472,18 @@ void TCombi2Dlg::openDialog(QWidget* dialog) {
   // Disabling the screen takes the focus from its control; it comes back there.
   focusBeforeDialog_ = focusWidget();
   dialog->show();
+  CentreOnScreen(dialog);
   dialog->raise();
   dialog->activateWindow();
   setEnabled(false);
+}
+
+void TCombi2Dlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!centred_) {
+    centred_ = true;
+    CentreOnScreen(this);
+  }
 }
 
 void TCombi2Dlg::changeEvent(QEvent* event) {

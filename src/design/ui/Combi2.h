@@ -62,6 +62,7 @@ class TCombi2Dlg : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct PageControls {
@@ -77,6 +78,7 @@ class TCombi2Dlg : public QDialog {
   };
 
   QPointer<QWidget> focusBeforeDialog_;
+  bool centred_ = false;
 
   QWidget* buildDoublePipePage();
   QWidget* buildCrossFlowPage();

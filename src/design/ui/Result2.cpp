@@ -24,6 +24,7 @@
 #include "design/ui/Combi2.h"
 #include "design/ui/Linearr.h"
 #include "design/ui/Stagearr.h"
+#include "shell/Centre.h"
 #include "shell/Main.h"
 
 TResults2* Results2 = nullptr;
@@ -348,6 +349,14 @@ QStringList TResults2::reportLines(bool printed) const {
 
 void TResults2::reject() {
   close();
+}
+
+void TResults2::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!centred_) {
+    centred_ = true;
+    CentreOnScreen(this);
+  }
 }
 
 void TResults2::closeEvent(QCloseEvent* event) {

@@ -27,6 +27,7 @@ class TResults2 : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void quitClicked();
@@ -36,6 +37,7 @@ class TResults2 : public QDialog {
   QWidget* heatTransferGroup_ = nullptr;
   QWidget* pressureGroup_ = nullptr;
   QWidget* inletGroup_ = nullptr;
+  bool centred_ = false;
 };
 
 extern TResults2* Results2;
