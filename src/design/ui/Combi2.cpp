@@ -340,8 +340,9 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
   left->addWidget(NamedLabel("Label50", dt::kSurfaceHeading, page));
-  // The list items are columns of fixed width; a fixed-pitch font keeps the
-  // headings over their columns.
+  // The list items are columns of fixed width in a fixed-pitch font of the
+  // screen's size; each heading spans its column, in the screen's own font,
+  // which is narrower, so neighbouring headings keep a gap.
   struct Heading {
     const char* name;
     const char* text;
@@ -358,7 +359,9 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
       {"Label58", "Delta", "Fin thickness", 54},
   };
   constexpr int kItemWidth = 62;
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (page->font().pointSizeF() > 0)
+    fixed.setPointSizeF(page->font().pointSizeF());
   const int charWidth = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0'));
   auto* headings = new QHBoxLayout;
   headings->setSpacing(0);
@@ -368,7 +371,6 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
     const Heading& h = kHeadings[i];
     auto* label = NamedLabel(h.name, h.text, page);
     label->setToolTip(h.hint);
-    label->setFont(fixed);
     const int next = i + 1 < std::size(kHeadings) ? kHeadings[i + 1].column : kItemWidth;
     label->setFixedWidth((next - h.column) * charWidth);
     headings->addWidget(label);

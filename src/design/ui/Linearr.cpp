@@ -100,8 +100,11 @@ TInlinedlg::TInlinedlg(QWidget* parent) : QDialog(parent) {
   grid->addWidget(snPrompt, 1, 0);
   grid->addWidget(sn_, 1, 1);
   grid->setColumnStretch(2, 1);
-  sp_->setFixedWidth(110);
-  sn_->setFixedWidth(110);
+  // Room for a pitch of eight digits in the font of the screen.
+  const int entryWidth =
+      qMax(110, sp_->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000")) + 16);
+  sp_->setFixedWidth(entryWidth);
+  sn_->setFixedWidth(entryWidth);
   layout->addLayout(grid);
 
   auto* boundLine = new QHBoxLayout;

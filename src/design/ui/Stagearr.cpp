@@ -71,8 +71,11 @@ TStaggerdlg::TStaggerdlg(QWidget* parent) : QDialog(parent) {
   grid->addWidget(sn_, 2, 1);
   grid->addLayout(BoundLine(snLead, bounds_[2], bounds_[3]), 3, 0, 1, 3);
   grid->setColumnStretch(2, 1);
-  sp_->setFixedWidth(110);
-  sn_->setFixedWidth(110);
+  // Room for a pitch of eight digits in the font of the screen.
+  const int entryWidth =
+      qMax(110, sp_->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000")) + 16);
+  sp_->setFixedWidth(entryWidth);
+  sn_->setFixedWidth(entryWidth);
   layout->addLayout(grid);
 
   auto* buttons = new QHBoxLayout;
