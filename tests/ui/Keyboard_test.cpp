@@ -13,7 +13,12 @@
 #include "common/Format.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
+#include "design/ui/Arangem.h"
 #include "design/ui/Combi2.h"
+#include "design/ui/Crosmix.h"
+#include "design/ui/Linearr.h"
+#include "design/ui/Other1.h"
+#include "design/ui/Other2.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
 #include "shell/Main.h"
@@ -268,6 +273,60 @@ class KeyboardTest : public QObject {
     Press(Qt::Key_Escape);
     QVERIFY(!Combi2Dlg->isVisible());
     QVERIFY(Mainform->isVisible());
+  }
+
+  // Each dialog of the design screen opens from a key on its control, takes the
+  // keyboard, and Escape (as its close box) ends it: the design screen is enabled
+  // again and the keyboard is back on the control that opened it.
+  void designDialogsGiveTheKeyboardBack_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<int>("downs");  // arrow presses before Space
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("inner fluid data") << 0 << "RadioGroup1_Item0" << 3 << "Other1dlg";
+    QTest::newRow("pressure drops") << 0 << "CheckBox1" << 0 << "Pressdlg";
+    QTest::newRow("mixing") << 1 << "CheckBox4" << 0 << "Crossmix";
+    QTest::newRow("in-line pitches") << 1 << "RadioGroup8_Item0" << 0 << "Inlinedlg";
+    QTest::newRow("arrangement") << 2 << "BitBtn1" << 0 << "Arrangem";
+    QTest::newRow("outer liquid data") << 3 << "RadioGroup13_Item0" << 3 << "Other2dlg";
+  }
+  void designDialogsGiveTheKeyboardBack() {
+    QFETCH(int, page);
+    QFETCH(QString, opener);
+    QFETCH(int, downs);
+    QFETCH(QString, dialog);
+    MessageBoxRecorder boxes;
+    Mainform->BitBtn2->click();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    Combi2Dlg->notebook()->setCurrentIndex(page);
+    Combi2Dlg->findChild<QLineEdit*>("Edit9")->setText("0.02");  // bounds of the pitches
+    auto* control = Combi2Dlg->notebook()->currentWidget()->findChild<QWidget*>(opener);
+    QVERIFY(control);
+    control->setFocus();
+    QCOMPARE(FocusName(), opener);
+    for (int i = 0; i < downs; ++i)
+      Press(Qt::Key_Down);
+    if (downs == 0)
+      Press(Qt::Key_Space);
+    // The keyboard comes back to the control, or to the choice at its new item.
+    QString focused = opener;
+    focused.replace("_Item0", QString("_Item%1").arg(downs));
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == dialog)
+        window = w;
+    }
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(!Combi2Dlg->isEnabled());
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == window);
+    Press(Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
+    QVERIFY(Combi2Dlg->isEnabled());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    QCOMPARE(FocusName(), focused);
+    QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.texts().join(" | ")));
   }
 };
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -492,8 +493,16 @@ void TCombi2Dlg::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // A dialog that ends enables this screen again: the keyboard returns here.
   if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible()) {
-    if (focusBeforeDialog_ && focusBeforeDialog_->isVisible() && focusBeforeDialog_->isEnabled())
-      focusBeforeDialog_->setFocus();
+    QWidget* target = focusBeforeDialog_;
+    // An arrow key selects an item before the item takes the focus: come back to
+    // the choice at its selected item.
+    if (auto* item = qobject_cast<QRadioButton*>(target); item && !item->isChecked()) {
+      if (auto* group = qobject_cast<RadioGroup*>(item->parentWidget());
+          group && group->itemIndex() >= 0)
+        target = group->button(group->itemIndex());
+    }
+    if (target && target->isVisible() && target->isEnabled())
+      target->setFocus();
     activateWindow();
   }
 }
