@@ -328,6 +328,150 @@ class KeyboardTest : public QObject {
     QCOMPARE(FocusName(), focused);
     QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.texts().join(" | ")));
   }
+
+  // Tab visits each screen top to bottom and left to right: on the design
+  // screen the left column's entries and choices, then the right column, then
+  // the buttons; a choice once, at its selected item. Hidden fields are passed
+  // over.
+  void tabOrderFollowsTheLayout_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("order");
+    const QStringList buttons = {"OKBtn", "CancelBtn", "HelpBtn", "BitBtn3"};
+    QTest::newRow("main menu") << "Mainform" << -1
+                               << QStringList{"BitBtn1", "BitBtn2", "BitBtn4", "BitBtn3"};
+    QTest::newRow("double pipe") << "Combi2Dlg" << 0
+                                 << QStringList{"qt_tabwidget_tabbar",
+                                                "Edit1",
+                                                "Edit2",
+                                                "Edit3",
+                                                "Edit4",
+                                                "Edit5",
+                                                "Edit6",
+                                                "Edit7",
+                                                "RadioGroup1_Item0",
+                                                "Edit19",
+                                                "RadioGroup2_Item0",
+                                                "Edit20",
+                                                "RadioGroup3_Item0",
+                                                "CheckBox1",
+                                                "CheckBox2"} +
+                                        buttons;
+    QTest::newRow("cross flow") << "Combi2Dlg" << 1
+                                << QStringList{"qt_tabwidget_tabbar",
+                                               "Edit8",
+                                               "Edit9",
+                                               "Edit10",
+                                               "Edit11",
+                                               "Edit12",
+                                               "Edit13",
+                                               "Edit14",
+                                               "Edit15",
+                                               "RadioGroup5_Item0",
+                                               "Edit21",
+                                               "RadioGroup6_Item0",
+                                               "Edit22",
+                                               "RadioGroup7_Item0",
+                                               "RadioGroup8_Item0",
+                                               "CheckBox3",
+                                               "CheckBox4"} +
+                                       buttons;
+    QTest::newRow("shell and tube") << "Combi2Dlg" << 2
+                                    << QStringList{"qt_tabwidget_tabbar",
+                                                   "Edit16",
+                                                   "Edit17",
+                                                   "Edit18",
+                                                   "Edit25",
+                                                   "Edit26",
+                                                   "Edit27",
+                                                   "Edit31",
+                                                   "Edit32",
+                                                   "RadioGroup9_Item0",
+                                                   "Edit23",
+                                                   "RadioGroup10_Item0",
+                                                   "Edit24",
+                                                   "RadioGroup11_Item0",
+                                                   "CheckBox5",
+                                                   "CheckBox6",
+                                                   "BitBtn1"} +
+                                           buttons;
+    QTest::newRow("compacts") << "Combi2Dlg" << 3
+                              << QStringList{"qt_tabwidget_tabbar",
+                                             "ComboBox1",
+                                             "Edit40",
+                                             "Edit39",
+                                             "Edit38",
+                                             "Edit37",
+                                             "Edit41",
+                                             "Edit42",
+                                             "Edit36",
+                                             "RadioGroup14_Item0",
+                                             "Edit33",
+                                             "RadioGroup13_Item0",
+                                             "Edit34",
+                                             "RadioGroup12_Item0",
+                                             "CheckBox7",
+                                             "CheckBox8"} +
+                                     buttons;
+    QStringList thermalResults;
+    for (int i = 1; i <= 15; ++i)
+      thermalResults << QString("Edit%1").arg(i);
+    QTest::newRow("thermal results")
+        << "Results1" << -1
+        << thermalResults + QStringList{"BackBtn", "SaveBtn", "PrintBtn", "HelpBtn", "QuitBtn"};
+    QStringList designResults;
+    for (int i :
+         {1, 2, 3, 4, 5, 6, 7, 8, 12, 13, 9, 10, 11, 22, 23, 14, 15, 16, 17, 18, 19, 20, 21})
+      designResults << QString("Edit%1").arg(i);
+    QTest::newRow("design results")
+        << "Results2" << -1
+        << designResults + QStringList{"BackBtn", "PrintBtn", "SaveBtn", "QuitBtn", "HelpBtn"};
+    QTest::newRow("fluid data") << "Other1dlg" << -1 << QStringList{"Edit1", "Edit2",   "Edit3",
+                                                                    "Edit4", "BitBtn1", "BitBtn2"};
+    QTest::newRow("pressure drops")
+        << "Pressdlg" << -1
+        << QStringList{"RadioGroup1_Item0", "RadioGroup2_Item0", "Edit1",  "Edit2",
+                       "BitBtn1",           "BitBtn2",           "BitBtn3"};
+    QTest::newRow("mixing") << "Crossmix" << -1
+                            << QStringList{"RadioGroup1_Item0", "BitBtn1", "BitBtn2"};
+    QTest::newRow("in line") << "Inlinedlg" << -1
+                             << QStringList{"Edit1", "Edit2", "BitBtn1", "BitBtn2"};
+    QTest::newRow("staggered") << "Staggerdlg" << -1
+                               << QStringList{"Edit1", "Edit2", "BitBtn1", "BitBtn2"};
+    QTest::newRow("arrangement") << "Arrangem" << -1 << QStringList{"RadioButton1", "BitBtn1"};
+  }
+  void tabOrderFollowsTheLayout() {
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    QFETCH(QStringList, order);
+    QWidget* screen = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == window)
+        screen = w;
+    }
+    QVERIFY(screen);
+    if (screen != Mainform)
+      Mainform->hide();
+    screen->show();
+    if (page >= 0)
+      Combi2Dlg->notebook()->setCurrentIndex(page);
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    // Only what shows takes the focus.
+    QStringList shown;
+    for (const QString& name : order) {
+      auto* w = screen->findChild<QWidget*>(name);
+      QVERIFY2(w, qPrintable(name));
+      if (w->isVisible())
+        shown << name;
+    }
+    screen->findChild<QWidget*>(shown.first())->setFocus();
+    QStringList visited = {FocusName()};
+    for (int i = 1; i <= shown.size(); ++i) {
+      Press(Qt::Key_Tab);
+      visited << FocusName();
+    }
+    QCOMPARE(visited, shown + QStringList{shown.first()});
+  }
 };
 
 QTEST_MAIN(KeyboardTest)

@@ -207,6 +207,16 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   }
   buttons->addStretch(1);
   layout->addLayout(buttons);
+  // Tab goes down the left column, then down the right one, then along the buttons.
+  constexpr int kTabOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  12, 13, 9, 10,
+                               11, 22, 23, 14, 15, 16, 17, 18, 19, 20, 21};
+  QList<QWidget*> order;
+  for (int number : kTabOrder)
+    order << field(number);
+  for (QPushButton* button : made)
+    order << button;
+  for (int i = 1; i < order.size(); ++i)
+    setTabOrder(order[i - 1], order[i]);
   connect(made[0], &QPushButton::clicked, this, &QWidget::close);
   connect(made[1], &QPushButton::clicked, this,
           [this] { PrintReportWithDialog(this, reportLines(true), true); });

@@ -110,6 +110,12 @@ TResults1::TResults1(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(HelpBtn);
   buttons->addStretch(1);
   buttons->addWidget(QuitBtn);
+  // Tab follows the buttons from left to right.
+  setTabOrder(fields_[std::size(fields_) - 1], BackBtn);
+  setTabOrder(BackBtn, SaveBtn);
+  setTabOrder(SaveBtn, PrintBtn);
+  setTabOrder(PrintBtn, HelpBtn);
+  setTabOrder(HelpBtn, QuitBtn);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label16);
