@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "common/Format.h"
@@ -12,25 +14,57 @@
 
 namespace {
 
-// Switches the C library's numbers to the first comma locale installed here and
-// back at the end.
+// Switches the C library's numbers to a comma locale and back at the end: the
+// first one installed, or else one compiled for the test from the system's
+// locale sources (when localedef and the sources are there).
 class CommaCLocale {
  public:
   CommaCLocale() {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     saved_ = previous ? previous : "C";
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
-      if (std::setlocale(LC_NUMERIC, name)) {
-        active_ = true;
-        return;
+    if (TryInstalled())
+      return;
+    const std::string dir = ::testing::TempDir() + "calvora-comma-locale";
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 '" + dir + "/de_DE.UTF-8' >/dev/null 2>&1";
+    std::filesystem::create_directories(dir);
+    if (std::system(command.c_str()) != 0)
+      return;
+    const char* oldPath = std::getenv("LOCPATH");
+    if (oldPath)
+      oldLocPath_ = oldPath;
+    hadLocPath_ = oldPath != nullptr;
+    setenv("LOCPATH", dir.c_str(), 1);
+    changedLocPath_ = true;
+    TryInstalled();
+  }
+  ~CommaCLocale() {
+    std::setlocale(LC_NUMERIC, saved_.c_str());
+    if (changedLocPath_) {
+      if (hadLocPath_) {
+        setenv("LOCPATH", oldLocPath_.c_str(), 1);
+      } else {
+        unsetenv("LOCPATH");
       }
     }
   }
-  ~CommaCLocale() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
   bool active() const { return active_; }
 
  private:
+  bool TryInstalled() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+      if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',') {
+        active_ = true;
+        return true;
+      }
+    }
+    return false;
+  }
+
   std::string saved_;
+  std::string oldLocPath_;
+  bool hadLocPath_ = false;
+  bool changedLocPath_ = false;
   bool active_ = false;
 };
 
