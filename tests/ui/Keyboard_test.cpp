@@ -472,6 +472,31 @@ class KeyboardTest : public QObject {
     }
     QCOMPARE(visited, shown + QStringList{shown.first()});
   }
+
+  // Each "&" caption gives its button a key of its own within its window, and
+  // the key presses it.
+  void mnemonicsAreUniqueAndPress() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      QMap<QChar, QString> keys;
+      for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        const QString text = button->text();
+        const qsizetype amp = text.indexOf('&');
+        if (amp < 0 || amp + 1 >= text.size())
+          continue;
+        const QChar key = text[amp + 1].toUpper();
+        QVERIFY2(!keys.contains(key), qPrintable(window->objectName() + ": " + keys.value(key) +
+                                                 " and " + button->objectName()));
+        keys.insert(key, button->objectName());
+      }
+    }
+    // Alt+C opens the design screen, Alt+B goes back from it.
+    Press(Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(Combi2Dlg->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    Press(Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY(!Combi2Dlg->isVisible());
+    QVERIFY(Mainform->isVisible());
+  }
 };
 
 QTEST_MAIN(KeyboardTest)
