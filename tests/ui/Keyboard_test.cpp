@@ -497,6 +497,23 @@ class KeyboardTest : public QObject {
     QTRY_VERIFY(!Combi2Dlg->isVisible());
     QVERIFY(Mainform->isVisible());
   }
+
+  // The design screen's pages change from the keyboard: the arrow keys on the
+  // page tabs, Ctrl+Tab and Ctrl+Shift+Tab from any control of a page.
+  void designPagesChangeFromTheKeyboard() {
+    Press(Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(Combi2Dlg));
+    QTabWidget* pages = Combi2Dlg->notebook();
+    pages->setCurrentIndex(0);
+    QCOMPARE(FocusName(), QString("qt_tabwidget_tabbar"));
+    Press(Qt::Key_Right);
+    QCOMPARE(Combi2Dlg->showingPageCaption(), QString("Cross Flow"));
+    TAB_TO("Edit8");
+    Press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(Combi2Dlg->showingPageCaption(), QString("Shell and Tube"));
+    Press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Combi2Dlg->showingPageCaption(), QString("Cross Flow"));
+  }
 };
 
 QTEST_MAIN(KeyboardTest)
