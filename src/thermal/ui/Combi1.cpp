@@ -34,14 +34,6 @@ const QColor kUnknownCaptionColour(128, 128, 128);
 const QColor kKnownCaptionColour(0, 0, 0);
 const QColor kReminderColour(0, 128, 0);
 
-// Tab enters a choice at its selected item (the arrow keys move inside it), so
-// only that item takes the Tab focus.
-void TabToSelectedItem(RadioGroup* group) {
-  for (int i = 0; i < group->count(); ++i) {
-    group->button(i)->setFocusPolicy(i == group->itemIndex() ? Qt::StrongFocus : Qt::ClickFocus);
-  }
-}
-
 void SetCaptionColour(QWidget* caption, const QColor& colour) {
   QPalette palette = caption->palette();
   palette.setColor(QPalette::WindowText, colour);
@@ -137,9 +129,6 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   }
   connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, &TCombi1Dlg::ExchangerTypeChanged);
   RadioGroup2->hide();
-  for (RadioGroup* group : {RadioGroup1, RadioGroup2}) {
-    connect(group, &RadioGroup::itemIndexChanged, this, [group] { TabToSelectedItem(group); });
-  }
   RadioGroup1->setItemIndex(0);
   RadioGroup2->setItemIndex(0);
 
