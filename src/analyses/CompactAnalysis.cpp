@@ -258,14 +258,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   r.hotOutletTemperature = s.thermal.hotOutletTemperature;
   r.innerPressureDrop = innerDrop;
   r.outerPressureDrop = outerDrop;
-  r.innerDensity = s.inner.density;
-  r.innerPrandtl = s.inner.prandtl;
-  r.innerViscosity = s.inner.viscosity;
-  r.innerConductivity = s.inner.conductivity;
-  r.outerDensity = s.outer.density;
-  r.outerPrandtl = s.outer.prandtl;
-  r.outerViscosity = s.outer.viscosity;
-  r.outerConductivity = s.outer.conductivity;
+  SetFluidProperties(r, s.inner, s.outer);
   r.innerInletTemperature = s.Ti;
   r.outerInletTemperature = s.To;
   return run;

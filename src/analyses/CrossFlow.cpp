@@ -222,14 +222,7 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
   r.hotOutletTemperature = thermal.hotOutletTemperature;
   r.innerPressureDrop = innerPressureDrop;
   r.outerPressureDrop = outerPressureDrop;
-  r.innerDensity = inner.density;
-  r.outerDensity = outer.density;
-  r.innerPrandtl = inner.prandtl;
-  r.outerPrandtl = outer.prandtl;
-  r.innerViscosity = inner.viscosity;
-  r.outerViscosity = outer.viscosity;
-  r.innerConductivity = inner.conductivity;
-  r.outerConductivity = outer.conductivity;
+  SetFluidProperties(r, inner, outer);
   r.innerInletTemperature = Ti;
   r.outerInletTemperature = To;
   return run;

@@ -60,6 +60,18 @@ FluidProperties InletFluidProperties(FluidKind kind, double temperature,
   return properties;
 }
 
+void SetFluidProperties(DesignResult& result, const FluidProperties& inner,
+                        const FluidProperties& outer) {
+  result.innerDensity = inner.density;
+  result.outerDensity = outer.density;
+  result.innerPrandtl = inner.prandtl;
+  result.outerPrandtl = outer.prandtl;
+  result.innerViscosity = inner.viscosity;
+  result.outerViscosity = outer.viscosity;
+  result.innerConductivity = inner.conductivity;
+  result.outerConductivity = outer.conductivity;
+}
+
 StreamRoles AssignRoles(double innerInlet, double outerInlet, double innerFlow, double outerFlow,
                         double innerSpecificHeat, double outerSpecificHeat) {
   StreamRoles roles;
@@ -280,14 +292,7 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   r.hotOutletTemperature = thermal.hotOutletTemperature;
   r.innerPressureDrop = innerPressureDrop;
   r.outerPressureDrop = outerPressureDrop;
-  r.innerDensity = inner.density;
-  r.outerDensity = outer.density;
-  r.innerPrandtl = inner.prandtl;
-  r.outerPrandtl = outer.prandtl;
-  r.innerViscosity = inner.viscosity;
-  r.outerViscosity = outer.viscosity;
-  r.innerConductivity = inner.conductivity;
-  r.outerConductivity = outer.conductivity;
+  SetFluidProperties(r, inner, outer);
   r.innerInletTemperature = Ti;
   r.outerInletTemperature = To;
   return run;

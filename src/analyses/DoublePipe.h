@@ -75,6 +75,11 @@ FluidProperties InletFluidProperties(FluidKind kind, double temperature,
                                      std::string_view rangeMessage, Messages& messages,
                                      bool& resultsFlag);
 
+// Writes the density, Prandtl number, viscosity and conductivity of both sides
+// into the result handed to the design results screen.
+void SetFluidProperties(DesignResult& result, const FluidProperties& inner,
+                        const FluidProperties& outer);
+
 // Hot and cold roles of the heat balance, fixed by the first thermal pass: the
 // inner fluid is hot when its inlet is not colder than the outer fluid's.
 struct StreamRoles {

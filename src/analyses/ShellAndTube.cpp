@@ -125,14 +125,7 @@ DesignResult HandOver(const ShellAndTubeCase& c) {
   r.hotOutletTemperature = c.ThotOut;
   r.innerPressureDrop = c.pressureDropTube;
   r.outerPressureDrop = c.pressureDropShell;
-  r.innerDensity = c.inner.density;
-  r.outerDensity = c.outer.density;
-  r.innerPrandtl = c.inner.prandtl;
-  r.outerPrandtl = c.outer.prandtl;
-  r.innerViscosity = c.inner.viscosity;
-  r.outerViscosity = c.outer.viscosity;
-  r.innerConductivity = c.inner.conductivity;
-  r.outerConductivity = c.outer.conductivity;
+  SetFluidProperties(r, c.inner, c.outer);
   r.innerInletTemperature = c.Tin;
   r.outerInletTemperature = c.Tout;
   return r;
