@@ -126,6 +126,22 @@ QCheckBox* NamedCheckBox(const QString& name, std::string_view caption, QWidget*
 
 }  // namespace
 
+// The names of one page's fluid, material and conductivity controls.
+struct TCombi2Dlg::FluidPageNames {
+  const char* innerGroup;
+  const char* innerEdit;
+  const char* innerRange;
+  const char* outerGroup;
+  const char* outerEdit;
+  const char* outerRange;
+  std::string_view initialRange;
+  const char* material;
+  const char* prompt;
+  const char* secondPrompt;  // the compacts page words its prompt on two labels
+  const char* conductivity;
+  bool liquids;  // the compacts page asks for liquids
+};
+
 TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
   setObjectName("Combi2Dlg");
   setWindowTitle(Q(dt::kDesignCaption));
@@ -183,33 +199,12 @@ QWidget* TCombi2Dlg::buildDoublePipePage() {
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
   left->addLayout(EntryGrid(dt::kDoublePipeEntries, hint, page));
-  auto* fluids = new QGridLayout;
   PageControls& c = pages_[kDoublePipe];
-  FluidBlock inner = AddFluidBlock(fluids, 0, "RadioGroup1", dt::kInnerFluidCaption,
-                                   Items(calvora::kFluidItems), "Edit19", dt::kInnerTempCaption,
-                                   "Label35", dt::kDoublePipeInitialRange, hint, page);
-  FluidBlock outer = AddFluidBlock(fluids, 1, "RadioGroup2", dt::kOuterFluidCaption,
-                                   Items(calvora::kFluidItems), "Edit20", dt::kOuterTempCaption,
-                                   "Label36", dt::kDoublePipeInitialRange, hint, page);
-  left->addLayout(fluids);
-  left->addStretch(1);
-  columns->addLayout(left, 1);
-
-  auto* right = new QVBoxLayout;
-  c.inner = inner.group;
-  c.innerRange = inner.range;
-  c.outer = outer.group;
-  c.outerRange = outer.range;
-  c.material = new RadioGroup("RadioGroup3", Q(dt::kMaterialCaption),
-                              Items(calvora::kMaterialItems), 1, page);
-  c.material->setItemIndex(0);
-  right->addWidget(c.material);
-  QLabel* prompt = NamedLabel("Label34", dt::kConductivityPrompt, page);
-  prompt->setWordWrap(true);
-  c.conductivityPrompts = {prompt};
-  c.conductivity = NamedEdit("Edit28", hint, page);
-  right->addWidget(prompt);
-  right->addWidget(c.conductivity);
+  QVBoxLayout* right = buildFluidsAndMaterial(
+      c,
+      {"RadioGroup1", "Edit19", "Label35", "RadioGroup2", "Edit20", "Label36",
+       dt::kDoublePipeInitialRange, "RadioGroup3", "Label34", nullptr, "Edit28", false},
+      hint, left, columns, page);
   flowCondition_ = new RadioGroup("RadioGroup4", Q(dt::kFlowConditionCaption),
                                   {Q(dt::kParallelFlow), Q(dt::kCounterFlow)}, 1, page);
   flowCondition_->setEnabled(false);
@@ -229,33 +224,12 @@ QWidget* TCombi2Dlg::buildCrossFlowPage() {
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
   left->addLayout(EntryGrid(dt::kCrossFlowEntries, "You can use tab to move cursor", page));
-  auto* fluids = new QGridLayout;
   PageControls& c = pages_[kCrossFlow];
-  FluidBlock inner = AddFluidBlock(fluids, 0, "RadioGroup5", dt::kInnerFluidCaption,
-                                   Items(calvora::kFluidItems), "Edit21", dt::kInnerTempCaption,
-                                   "Label37", dt::kCrossFlowInitialRange, {}, page);
-  FluidBlock outer = AddFluidBlock(fluids, 1, "RadioGroup6", dt::kOuterFluidCaption,
-                                   Items(calvora::kFluidItems), "Edit22", dt::kOuterTempCaption,
-                                   "Label38", dt::kCrossFlowInitialRange, {}, page);
-  left->addLayout(fluids);
-  left->addStretch(1);
-  columns->addLayout(left, 1);
-
-  auto* right = new QVBoxLayout;
-  c.inner = inner.group;
-  c.innerRange = inner.range;
-  c.outer = outer.group;
-  c.outerRange = outer.range;
-  c.material = new RadioGroup("RadioGroup7", Q(dt::kMaterialCaption),
-                              Items(calvora::kMaterialItems), 1, page);
-  c.material->setItemIndex(0);
-  right->addWidget(c.material);
-  QLabel* prompt = NamedLabel("Label33", dt::kConductivityPrompt, page);
-  prompt->setWordWrap(true);
-  c.conductivityPrompts = {prompt};
-  c.conductivity = NamedEdit("Edit29", {}, page);
-  right->addWidget(prompt);
-  right->addWidget(c.conductivity);
+  QVBoxLayout* right = buildFluidsAndMaterial(
+      c,
+      {"RadioGroup5", "Edit21", "Label37", "RadioGroup6", "Edit22", "Label38",
+       dt::kCrossFlowInitialRange, "RadioGroup7", "Label33", nullptr, "Edit29", false},
+      {}, left, columns, page);
   arrangement_ = new RadioGroup("RadioGroup8", Q(dt::kFlowConditionCaption),
                                 {Q(dt::kInLineArrangement), Q(dt::kStaggeredArrangement)}, 1, page);
   right->addWidget(arrangement_);
@@ -287,33 +261,12 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   bafflesBox->addWidget(bafflesRange);
   entries->addLayout(bafflesBox, bafflesRow, 0);
   left->addLayout(entries);
-  auto* fluids = new QGridLayout;
   PageControls& c = pages_[kShellAndTube];
-  FluidBlock inner = AddFluidBlock(fluids, 0, "RadioGroup9", dt::kInnerFluidCaption,
-                                   Items(calvora::kFluidItems), "Edit23", dt::kInnerTempCaption,
-                                   "Label40", dt::kOtherPagesInitialRange, {}, page);
-  FluidBlock outer = AddFluidBlock(fluids, 1, "RadioGroup10", dt::kOuterFluidCaption,
-                                   Items(calvora::kFluidItems), "Edit24", dt::kOuterTempCaption,
-                                   "Label41", dt::kOtherPagesInitialRange, {}, page);
-  left->addLayout(fluids);
-  left->addStretch(1);
-  columns->addLayout(left, 1);
-
-  auto* right = new QVBoxLayout;
-  c.inner = inner.group;
-  c.innerRange = inner.range;
-  c.outer = outer.group;
-  c.outerRange = outer.range;
-  c.material = new RadioGroup("RadioGroup11", Q(dt::kMaterialCaption),
-                              Items(calvora::kMaterialItems), 1, page);
-  c.material->setItemIndex(0);
-  right->addWidget(c.material);
-  QLabel* prompt = NamedLabel("Label39", dt::kConductivityPrompt, page);
-  prompt->setWordWrap(true);
-  c.conductivityPrompts = {prompt};
-  c.conductivity = NamedEdit("Edit30", {}, page);
-  right->addWidget(prompt);
-  right->addWidget(c.conductivity);
+  QVBoxLayout* right = buildFluidsAndMaterial(
+      c,
+      {"RadioGroup9", "Edit23", "Label40", "RadioGroup10", "Edit24", "Label41",
+       dt::kOtherPagesInitialRange, "RadioGroup11", "Label39", nullptr, "Edit30", false},
+      {}, left, columns, page);
   c.pressure = NamedCheckBox("CheckBox5", dt::kPressureDropsQuestion, page);
   c.iteration = NamedCheckBox("CheckBox6", dt::kIterationQuestion, page);
   right->addWidget(c.pressure);
@@ -391,14 +344,37 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   for (const char* name : {"Edit36", "Edit37", "Edit38", "Edit39"})
     page->findChild<QLineEdit*>(name)->setToolTip("Tab will move the cursor !!");
   left->addLayout(entries);
-  auto* fluids = new QGridLayout;
   PageControls& c = pages_[kCompacts];
-  FluidBlock inner =
-      AddFluidBlock(fluids, 0, "RadioGroup14", dt::kInnerLiquidCaption, LiquidItems(), "Edit33",
-                    dt::kInnerLiquidTempCaption, "Label45", dt::kOtherPagesInitialRange, {}, page);
-  FluidBlock outer =
-      AddFluidBlock(fluids, 1, "RadioGroup13", dt::kOuterLiquidCaption, LiquidItems(), "Edit34",
-                    dt::kOuterLiquidTempCaption, "Label44", dt::kOtherPagesInitialRange, {}, page);
+  QVBoxLayout* right = buildFluidsAndMaterial(
+      c,
+      {"RadioGroup14", "Edit33", "Label45", "RadioGroup13", "Edit34", "Label44",
+       dt::kOtherPagesInitialRange, "RadioGroup12", "Label46", "Label57", "Edit35", true},
+      {}, left, columns, page);
+  c.pressure = NamedCheckBox("CheckBox7", dt::kPressureDropsQuestion, page);
+  c.iteration = NamedCheckBox("CheckBox8", dt::kCompactIterationQuestion, page);
+  right->addWidget(c.pressure);
+  right->addWidget(c.iteration);
+  right->addStretch(1);
+  columns->addLayout(right);
+  return page;
+}
+
+// The inner and outer fluid choices below the page's entries (closing the left
+// column), then the material choice and its conductivity entry at the top of the
+// right column, which is returned for the page's further controls.
+QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageControls& c, const FluidPageNames& names,
+                                                const QString& hint, QVBoxLayout* left,
+                                                QHBoxLayout* columns, QWidget* page) {
+  const QStringList items = names.liquids ? LiquidItems() : Items(calvora::kFluidItems);
+  auto* fluids = new QGridLayout;
+  FluidBlock inner = AddFluidBlock(
+      fluids, 0, names.innerGroup, names.liquids ? dt::kInnerLiquidCaption : dt::kInnerFluidCaption,
+      items, names.innerEdit, names.liquids ? dt::kInnerLiquidTempCaption : dt::kInnerTempCaption,
+      names.innerRange, names.initialRange, hint, page);
+  FluidBlock outer = AddFluidBlock(
+      fluids, 1, names.outerGroup, names.liquids ? dt::kOuterLiquidCaption : dt::kOuterFluidCaption,
+      items, names.outerEdit, names.liquids ? dt::kOuterLiquidTempCaption : dt::kOuterTempCaption,
+      names.outerRange, names.initialRange, hint, page);
   left->addLayout(fluids);
   left->addStretch(1);
   columns->addLayout(left, 1);
@@ -408,25 +384,22 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   c.innerRange = inner.range;
   c.outer = outer.group;
   c.outerRange = outer.range;
-  c.material = new RadioGroup("RadioGroup12", Q(dt::kMaterialCaption),
+  c.material = new RadioGroup(names.material, Q(dt::kMaterialCaption),
                               Items(calvora::kMaterialItems), 1, page);
   c.material->setItemIndex(0);
   right->addWidget(c.material);
-  QLabel* prompt1 = NamedLabel("Label46", dt::kCompactConductivityPrompt1, page);
-  prompt1->setWordWrap(true);
-  QLabel* prompt2 = NamedLabel("Label57", dt::kCompactConductivityPrompt2, page);
-  c.conductivityPrompts = {prompt1, prompt2};
-  c.conductivity = NamedEdit("Edit35", {}, page);
-  right->addWidget(prompt1);
-  right->addWidget(prompt2);
+  QLabel* prompt = NamedLabel(
+      names.prompt, names.secondPrompt ? dt::kCompactConductivityPrompt1 : dt::kConductivityPrompt,
+      page);
+  prompt->setWordWrap(true);
+  c.conductivityPrompts = {prompt};
+  if (names.secondPrompt)
+    c.conductivityPrompts << NamedLabel(names.secondPrompt, dt::kCompactConductivityPrompt2, page);
+  c.conductivity = NamedEdit(names.conductivity, hint, page);
+  for (QLabel* label : c.conductivityPrompts)
+    right->addWidget(label);
   right->addWidget(c.conductivity);
-  c.pressure = NamedCheckBox("CheckBox7", dt::kPressureDropsQuestion, page);
-  c.iteration = NamedCheckBox("CheckBox8", dt::kCompactIterationQuestion, page);
-  right->addWidget(c.pressure);
-  right->addWidget(c.iteration);
-  right->addStretch(1);
-  columns->addLayout(right);
-  return page;
+  return right;
 }
 
 void TCombi2Dlg::connectPage(int page) {

@@ -8,11 +8,13 @@
 #include <string_view>
 
 class QCheckBox;
+class QHBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QVBoxLayout;
 class RadioGroup;
 namespace calvora {
 class Messages;
@@ -84,6 +86,10 @@ class TCombi2Dlg : public QDialog {
   QWidget* buildCrossFlowPage();
   QWidget* buildShellAndTubePage();
   QWidget* buildCompactsPage();
+  struct FluidPageNames;
+  QVBoxLayout* buildFluidsAndMaterial(PageControls& c, const FluidPageNames& names,
+                                      const QString& hint, QVBoxLayout* left, QHBoxLayout* columns,
+                                      QWidget* page);
   void connectPage(int page);
 
   void okClicked();
