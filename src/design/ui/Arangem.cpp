@@ -2,8 +2,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,7 +14,7 @@ TArrangem* Arrangem = nullptr;
 
 namespace dt = calvora::design;
 
-TArrangem::TArrangem(QWidget* parent) : QDialog(parent) {
+TArrangem::TArrangem(QWidget* parent) : TDesignDialog(parent) {
   setObjectName("Arrangem");
   setWindowTitle(DesignText(dt::kArrangemCaption));
   auto* layout = new QVBoxLayout(this);
@@ -39,27 +37,10 @@ TArrangem::TArrangem(QWidget* parent) : QDialog(parent) {
   }
   buttons_[0]->setChecked(true);
   layout->addWidget(box);
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, [this] {
-    if (Combi2Dlg)
-      Combi2Dlg->setEnabled(true);
-    hide();
-  });
+  QPushButton* ok = addButtonRow(layout, {{"&OK", "BitBtn1"}}).front();
+  connect(ok, &QPushButton::clicked, this, [this] { returnToDesignScreen(); });
 }
 
 int TArrangem::tubeLayout() const {
   return group_->checkedId();
-}
-
-void TArrangem::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
 }

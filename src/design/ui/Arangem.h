@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "design/ui/DesignDialog.h"
 
 class QButtonGroup;
 class QLabel;
@@ -8,7 +8,7 @@ class QRadioButton;
 
 // The six standard shell-and-tube layouts (RadioButton1 to RadioButton6, each
 // with its second line Label1 to Label6); exactly one is checked.
-class TArrangem : public QDialog {
+class TArrangem : public TDesignDialog {
   Q_OBJECT
  public:
   explicit TArrangem(QWidget* parent = nullptr);
@@ -17,9 +17,6 @@ class TArrangem : public QDialog {
   int tubeLayout() const;
   QRadioButton* button(int index) const { return buttons_[index]; }
   QLabel* secondLine(int index) const { return lines_[index]; }
-
- protected:
-  void hideEvent(QHideEvent* event) override;
 
  private:
   QButtonGroup* group_ = nullptr;

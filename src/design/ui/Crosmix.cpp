@@ -1,7 +1,5 @@
 #include "design/ui/Crosmix.h"
 
-#include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,7 +12,7 @@ TCrossmix* Crossmix = nullptr;
 
 namespace dt = calvora::design;
 
-TCrossmix::TCrossmix(QWidget* parent) : QDialog(parent) {
+TCrossmix::TCrossmix(QWidget* parent) : TDesignDialog(parent) {
   setObjectName("Crossmix");
   setWindowTitle(DesignText(dt::kCrossmixCaption));
   auto* layout = new QVBoxLayout(this);
@@ -28,33 +26,14 @@ TCrossmix::TCrossmix(QWidget* parent) : QDialog(parent) {
   mixing_ = new RadioGroup("RadioGroup1", QString(), items, 1, this);
   mixing_->setItemIndex(0);
   layout->addWidget(mixing_);
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BitBtn2");
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, [this] {
-    if (Combi2Dlg)
-      Combi2Dlg->setEnabled(true);
-    hide();
-  });
-  connect(cancel, &QPushButton::clicked, this, [this] {
+  const std::vector<QPushButton*> buttons =
+      addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}});
+  connect(buttons[0], &QPushButton::clicked, this, [this] { returnToDesignScreen(); });
+  connect(buttons[1], &QPushButton::clicked, this, [this] {
     if (Combi2Dlg) {
       Combi2Dlg->setEnabled(true);
       Combi2Dlg->uncheckCrossFlowIteration();
     }
     close();
   });
-}
-
-void TCrossmix::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
 }

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "design/ui/DesignDialog.h"
 
 class RadioGroup;
 
 // The mixing case of a cross-flow exchanger (RadioGroup1, CrossFlowMixing order).
-class TCrossmix : public QDialog {
+class TCrossmix : public TDesignDialog {
   Q_OBJECT
  public:
   explicit TCrossmix(QWidget* parent = nullptr);
-
- protected:
-  void hideEvent(QHideEvent* event) override;
 
  private:
   RadioGroup* mixing_ = nullptr;

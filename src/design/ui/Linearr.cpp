@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,7 +73,7 @@ std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineE
   return SpacingRatios{*spValue / *d, *snValue / *d};
 }
 
-TInlinedlg::TInlinedlg(QWidget* parent) : QDialog(parent) {
+TInlinedlg::TInlinedlg(QWidget* parent) : TDesignDialog(parent) {
   setObjectName("Inlinedlg");
   setWindowTitle(QString());
   auto* layout = new QVBoxLayout(this);
@@ -122,19 +121,10 @@ TInlinedlg::TInlinedlg(QWidget* parent) : QDialog(parent) {
   boundLine->addStretch(1);
   layout->addLayout(boundLine);
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BitBtn2");
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &TInlinedlg::okClicked);
-  connect(cancel, &QPushButton::clicked, this, &TInlinedlg::cancelClicked);
+  const std::vector<QPushButton*> buttons =
+      addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}});
+  connect(buttons[0], &QPushButton::clicked, this, &TInlinedlg::okClicked);
+  connect(buttons[1], &QPushButton::clicked, this, &TInlinedlg::cancelClicked);
 }
 
 void TInlinedlg::setBounds(const QString& greaterThan, const QString& lessThan) {
@@ -159,19 +149,11 @@ void TInlinedlg::okClicked() {
     ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kOutOfRangeMessage));
     return;
   }
-  if (Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
-  hide();
+  returnToDesignScreen();
 }
 
 void TInlinedlg::cancelClicked() {
   close();
   if (Combi2Dlg)
     Combi2Dlg->clearCrossFlowArrangement();
-}
-
-void TInlinedlg::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 #include <array>
 #include <optional>
 #include <span>
+
+#include "design/ui/DesignDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -30,16 +31,13 @@ std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineE
 
 // Tube pitches of an in-line bank (Edit1 Sp, Edit2 Sn) beside the tables of c and
 // n; the design screen writes the bounds into Label14 and Label36.
-class TInlinedlg : public QDialog {
+class TInlinedlg : public TDesignDialog {
   Q_OBJECT
  public:
   explicit TInlinedlg(QWidget* parent = nullptr);
 
   void setBounds(const QString& greaterThan, const QString& lessThan);
   void clearSpacings();
-
- protected:
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void okClicked();

@@ -1,8 +1,6 @@
 #include "design/ui/Other1.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +17,7 @@ namespace dt = calvora::design;
 
 TOtherFluidDialog::TOtherFluidDialog(const QString& objectName, const QString& caption,
                                      const QString& heading, bool inner, QWidget* parent)
-    : QDialog(parent), inner_(inner) {
+    : TDesignDialog(parent), inner_(inner) {
   setObjectName(objectName);
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
@@ -38,19 +36,10 @@ TOtherFluidDialog::TOtherFluidDialog(const QString& objectName, const QString& c
     grid->addWidget(entries_[i], i, 1);
   }
   layout->addLayout(grid);
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BitBtn2");
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &TOtherFluidDialog::okClicked);
-  connect(cancel, &QPushButton::clicked, this, &TOtherFluidDialog::cancelClicked);
+  const std::vector<QPushButton*> buttons =
+      addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}});
+  connect(buttons[0], &QPushButton::clicked, this, &TOtherFluidDialog::okClicked);
+  connect(buttons[1], &QPushButton::clicked, this, &TOtherFluidDialog::cancelClicked);
 }
 
 void TOtherFluidDialog::okClicked() {
@@ -61,9 +50,7 @@ void TOtherFluidDialog::okClicked() {
       return;
     }
   }
-  if (Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
-  hide();
+  returnToDesignScreen();
 }
 
 void TOtherFluidDialog::cancelClicked() {
@@ -75,12 +62,6 @@ void TOtherFluidDialog::cancelClicked() {
   } else {
     Combi2Dlg->resetOuterFluidOfShowingPage();
   }
-}
-
-void TOtherFluidDialog::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
 }
 
 TOther1dlg::TOther1dlg(QWidget* parent)

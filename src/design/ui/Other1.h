@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
+
+#include "design/ui/DesignDialog.h"
 
 class QLineEdit;
 
@@ -9,7 +10,7 @@ class QLineEdit;
 // conductivity, density: Edit1 to Edit4) for a fluid the user describes.
 // Shown modelessly by the design screen, which stays disabled until OK
 // succeeds, Cancel is pressed or the window is closed.
-class TOtherFluidDialog : public QDialog {
+class TOtherFluidDialog : public TDesignDialog {
   Q_OBJECT
  public:
   // `inner`: the dialog of the inner fluid (Cancel resets the inner choice).
@@ -17,9 +18,6 @@ class TOtherFluidDialog : public QDialog {
                     bool inner, QWidget* parent);
 
   QLineEdit* entry(int index) const { return entries_[index]; }
-
- protected:
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void okClicked();

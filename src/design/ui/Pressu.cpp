@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,7 +29,7 @@ QStringList TubeTypeItems() {
 
 }  // namespace
 
-TPressdlg::TPressdlg(QWidget* parent) : QDialog(parent) {
+TPressdlg::TPressdlg(QWidget* parent) : TDesignDialog(parent) {
   setObjectName("Pressdlg");
   setWindowTitle(DesignText(dt::kPressCaption));
   auto* layout = new QVBoxLayout(this);
@@ -64,22 +63,11 @@ TPressdlg::TPressdlg(QWidget* parent) : QDialog(parent) {
   }
   layout->addLayout(grid);
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BitBtn2");
-  auto* help = new QPushButton("&Help", this);
-  help->setObjectName("BitBtn3");
-  buttons->addStretch(1);
-  for (QPushButton* button : {ok, cancel, help})
-    buttons->addWidget(button);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &TPressdlg::okClicked);
-  connect(cancel, &QPushButton::clicked, this, &TPressdlg::cancelClicked);
-  connect(help, &QPushButton::clicked, this, [] { OpenHelpTopic("Pressure_input"); });
+  const std::vector<QPushButton*> buttons =
+      addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}, {"&Help", "BitBtn3"}});
+  connect(buttons[0], &QPushButton::clicked, this, &TPressdlg::okClicked);
+  connect(buttons[1], &QPushButton::clicked, this, &TPressdlg::cancelClicked);
+  connect(buttons[2], &QPushButton::clicked, this, [] { OpenHelpTopic("Pressure_input"); });
 }
 
 void TPressdlg::prepareForPage(int page) {
@@ -120,9 +108,7 @@ void TPressdlg::okClicked() {
       return;
     }
   }
-  if (Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
-  hide();
+  returnToDesignScreen();
 }
 
 void TPressdlg::cancelClicked() {
@@ -131,10 +117,4 @@ void TPressdlg::cancelClicked() {
     Combi2Dlg->uncheckPressureBoxOfShowingPage();
   }
   close();
-}
-
-void TPressdlg::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
 }

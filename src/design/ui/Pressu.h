@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "design/ui/DesignDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,7 +10,7 @@ class RadioGroup;
 // the pipe diameters Edit1, Edit2 (prompts Label1, Label2) and, for the shell
 // side, Edit3, Edit4 (Label3, Label4). The design screen prepares it for the
 // showing page before each showing.
-class TPressdlg : public QDialog {
+class TPressdlg : public TDesignDialog {
   Q_OBJECT
  public:
   explicit TPressdlg(QWidget* parent = nullptr);
@@ -18,9 +18,6 @@ class TPressdlg : public QDialog {
   // Prompts, visible rows and cleared entries for design page `page` (0 double
   // pipe, 1 cross flow, 2 shell and tube, 3 compacts); sized to its visible rows.
   void prepareForPage(int page);
-
- protected:
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void okClicked();

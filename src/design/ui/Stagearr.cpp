@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,7 +32,7 @@ QHBoxLayout* BoundLine(QLabel* lead, QLabel* lower, QLabel* upper) {
 
 }  // namespace
 
-TStaggerdlg::TStaggerdlg(QWidget* parent) : QDialog(parent) {
+TStaggerdlg::TStaggerdlg(QWidget* parent) : TDesignDialog(parent) {
   setObjectName("Staggerdlg");
   setWindowTitle(QString());
   auto* layout = new QVBoxLayout(this);
@@ -78,19 +77,10 @@ TStaggerdlg::TStaggerdlg(QWidget* parent) : QDialog(parent) {
   sn_->setFixedWidth(entryWidth);
   layout->addLayout(grid);
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("BitBtn2");
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &TStaggerdlg::okClicked);
-  connect(cancel, &QPushButton::clicked, this, &TStaggerdlg::cancelClicked);
+  const std::vector<QPushButton*> buttons =
+      addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}});
+  connect(buttons[0], &QPushButton::clicked, this, &TStaggerdlg::okClicked);
+  connect(buttons[1], &QPushButton::clicked, this, &TStaggerdlg::cancelClicked);
 }
 
 void TStaggerdlg::setBounds(const QString& spLower, const QString& spUpper, const QString& snLower,
@@ -123,19 +113,11 @@ void TStaggerdlg::okClicked() {
     ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kNoCoefficientsMessage));
     return;
   }
-  if (Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
-  hide();
+  returnToDesignScreen();
 }
 
 void TStaggerdlg::cancelClicked() {
   close();
   if (Combi2Dlg)
     Combi2Dlg->clearCrossFlowArrangement();
-}
-
-void TStaggerdlg::hideEvent(QHideEvent* event) {
-  QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "design/ui/DesignDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -8,7 +8,7 @@ class QLineEdit;
 // Tube pitches of a staggered bank (Edit1 Sp, Edit2 Sn) beside the tables of c
 // and n; the design screen writes the bounds into Label96, Label97 (Sp) and
 // Label99, Label100 (Sn).
-class TStaggerdlg : public QDialog {
+class TStaggerdlg : public TDesignDialog {
   Q_OBJECT
  public:
   explicit TStaggerdlg(QWidget* parent = nullptr);
@@ -16,9 +16,6 @@ class TStaggerdlg : public QDialog {
   void setBounds(const QString& spLower, const QString& spUpper, const QString& snLower,
                  const QString& snUpper);
   void clearSpacings();
-
- protected:
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void okClicked();

@@ -1,0 +1,38 @@
+#include "design/ui/DesignDialog.h"
+
+#include <QBoxLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QPushButton>
+
+#include "design/ui/Combi2.h"
+
+void TDesignDialog::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  if (!event->spontaneous() && Combi2Dlg)
+    Combi2Dlg->setEnabled(true);
+}
+
+void TDesignDialog::returnToDesignScreen() {
+  if (Combi2Dlg)
+    Combi2Dlg->setEnabled(true);
+  hide();
+}
+
+std::vector<QPushButton*> TDesignDialog::addButtonRow(QBoxLayout* layout,
+                                                      std::initializer_list<Button> buttons) {
+  std::vector<QPushButton*> created;
+  for (const Button& button : buttons) {
+    auto* push = new QPushButton(button.caption, this);
+    push->setObjectName(button.name);
+    created.push_back(push);
+  }
+  created.front()->setDefault(true);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* button : created)
+    row->addWidget(button);
+  row->addStretch(1);
+  layout->addLayout(row);
+  return created;
+}
