@@ -73,7 +73,40 @@ std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineE
   return SpacingRatios{*spValue / *d, *snValue / *d};
 }
 
-TInlinedlg::TInlinedlg(QWidget* parent) : TDesignDialog(parent) {
+void TSpacingDialog::clearSpacings() {
+  sp_->clear();
+  sn_->clear();
+}
+
+void TSpacingDialog::fitSpacingEntries() {
+  const int entryWidth =
+      qMax(110, sp_->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000")) + 16);
+  sp_->setFixedWidth(entryWidth);
+  sn_->setFixedWidth(entryWidth);
+}
+
+std::optional<SpacingRatios> TSpacingDialog::ratiosInRange(double spMinimum) {
+  const std::optional<SpacingRatios> ratios = ReadSpacingRatios(sp_, sn_);
+  if (!ratios) {
+    ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kPleaseEnterRequiredData));
+    return std::nullopt;
+  }
+  const bool inRange =
+      ratios->sp >= spMinimum && ratios->sp <= 3 && ratios->sn >= 1.25 && ratios->sn <= 3;
+  if (!inRange) {
+    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kOutOfRangeMessage));
+    return std::nullopt;
+  }
+  return ratios;
+}
+
+void TSpacingDialog::cancelClicked() {
+  close();
+  if (Combi2Dlg)
+    Combi2Dlg->clearCrossFlowArrangement();
+}
+
+TInlinedlg::TInlinedlg(QWidget* parent) : TSpacingDialog(parent) {
   setObjectName("Inlinedlg");
   setWindowTitle(QString());
   auto* layout = new QVBoxLayout(this);
@@ -99,11 +132,7 @@ TInlinedlg::TInlinedlg(QWidget* parent) : TDesignDialog(parent) {
   grid->addWidget(snPrompt, 1, 0);
   grid->addWidget(sn_, 1, 1);
   grid->setColumnStretch(2, 1);
-  // Room for a pitch of eight digits in the font of the screen.
-  const int entryWidth =
-      qMax(110, sp_->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000")) + 16);
-  sp_->setFixedWidth(entryWidth);
-  sn_->setFixedWidth(entryWidth);
+  fitSpacingEntries();
   layout->addLayout(grid);
 
   auto* boundLine = new QHBoxLayout;
@@ -132,28 +161,7 @@ void TInlinedlg::setBounds(const QString& greaterThan, const QString& lessThan) 
   less_->setText(lessThan);
 }
 
-void TInlinedlg::clearSpacings() {
-  sp_->clear();
-  sn_->clear();
-}
-
 void TInlinedlg::okClicked() {
-  const std::optional<SpacingRatios> ratios = ReadSpacingRatios(sp_, sn_);
-  if (!ratios) {
-    ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kPleaseEnterRequiredData));
-    return;
-  }
-  const bool inRange =
-      ratios->sp >= 1.25 && ratios->sp <= 3 && ratios->sn >= 1.25 && ratios->sn <= 3;
-  if (!inRange) {
-    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kOutOfRangeMessage));
-    return;
-  }
-  returnToDesignScreen();
-}
-
-void TInlinedlg::cancelClicked() {
-  close();
-  if (Combi2Dlg)
-    Combi2Dlg->clearCrossFlowArrangement();
+  if (ratiosInRange(1.25))
+    returnToDesignScreen();
 }

@@ -29,22 +29,39 @@ struct SpacingRatios {
 };
 std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineEdit* sn);
 
+// What the two spacing dialogs share: their Sp (Edit1) and Sn (Edit2) entries,
+// which each dialog creates in its own layout, and their Cancel.
+class TSpacingDialog : public TDesignDialog {
+ public:
+  using TDesignDialog::TDesignDialog;
+
+  void clearSpacings();
+
+ protected:
+  // Both entries wide enough for a pitch of eight digits in the screen's font.
+  void fitSpacingEntries();
+  // The ratios when all three texts are numbers and Sp/d lies in [spMinimum, 3]
+  // and Sn/d in [1.25, 3]; otherwise shows why and gives nothing.
+  std::optional<SpacingRatios> ratiosInRange(double spMinimum);
+  // Closes the dialog and clears the design screen's arrangement choice.
+  void cancelClicked();
+
+  QLineEdit* sp_ = nullptr;
+  QLineEdit* sn_ = nullptr;
+};
+
 // Tube pitches of an in-line bank (Edit1 Sp, Edit2 Sn) beside the tables of c and
 // n; the design screen writes the bounds into Label14 and Label36.
-class TInlinedlg : public TDesignDialog {
+class TInlinedlg : public TSpacingDialog {
   Q_OBJECT
  public:
   explicit TInlinedlg(QWidget* parent = nullptr);
 
   void setBounds(const QString& greaterThan, const QString& lessThan);
-  void clearSpacings();
 
  private:
   void okClicked();
-  void cancelClicked();
 
-  QLineEdit* sp_ = nullptr;
-  QLineEdit* sn_ = nullptr;
   QLabel* greater_ = nullptr;
   QLabel* less_ = nullptr;
 };

@@ -32,7 +32,7 @@ QHBoxLayout* BoundLine(QLabel* lead, QLabel* lower, QLabel* upper) {
 
 }  // namespace
 
-TStaggerdlg::TStaggerdlg(QWidget* parent) : TDesignDialog(parent) {
+TStaggerdlg::TStaggerdlg(QWidget* parent) : TSpacingDialog(parent) {
   setObjectName("Staggerdlg");
   setWindowTitle(QString());
   auto* layout = new QVBoxLayout(this);
@@ -70,11 +70,7 @@ TStaggerdlg::TStaggerdlg(QWidget* parent) : TDesignDialog(parent) {
   grid->addWidget(sn_, 2, 1);
   grid->addLayout(BoundLine(snLead, bounds_[2], bounds_[3]), 3, 0, 1, 3);
   grid->setColumnStretch(2, 1);
-  // Room for a pitch of eight digits in the font of the screen.
-  const int entryWidth =
-      qMax(110, sp_->fontMetrics().horizontalAdvance(QStringLiteral("0.00000000")) + 16);
-  sp_->setFixedWidth(entryWidth);
-  sn_->setFixedWidth(entryWidth);
+  fitSpacingEntries();
   layout->addLayout(grid);
 
   const std::vector<QPushButton*> buttons =
@@ -90,23 +86,10 @@ void TStaggerdlg::setBounds(const QString& spLower, const QString& spUpper, cons
     bounds_[i]->setText(texts[i]);
 }
 
-void TStaggerdlg::clearSpacings() {
-  sp_->clear();
-  sn_->clear();
-}
-
 void TStaggerdlg::okClicked() {
-  const std::optional<SpacingRatios> ratios = ReadSpacingRatios(sp_, sn_);
-  if (!ratios) {
-    ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kPleaseEnterRequiredData));
+  const std::optional<SpacingRatios> ratios = ratiosInRange(0.6);
+  if (!ratios)
     return;
-  }
-  const bool inRange =
-      ratios->sp >= 0.6 && ratios->sp <= 3 && ratios->sn >= 1.25 && ratios->sn <= 3;
-  if (!inRange) {
-    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kOutOfRangeMessage));
-    return;
-  }
   const double c = calvora::StaggeredBankCoefficient(ratios->sp, ratios->sn);
   const double n = calvora::StaggeredBankExponent(ratios->sp, ratios->sn);
   if (c == 0 || n == 0) {
@@ -114,10 +97,4 @@ void TStaggerdlg::okClicked() {
     return;
   }
   returnToDesignScreen();
-}
-
-void TStaggerdlg::cancelClicked() {
-  close();
-  if (Combi2Dlg)
-    Combi2Dlg->clearCrossFlowArrangement();
 }

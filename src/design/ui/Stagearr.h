@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/ui/DesignDialog.h"
+#include "design/ui/Linearr.h"
 
 class QLabel;
 class QLineEdit;
@@ -8,21 +8,17 @@ class QLineEdit;
 // Tube pitches of a staggered bank (Edit1 Sp, Edit2 Sn) beside the tables of c
 // and n; the design screen writes the bounds into Label96, Label97 (Sp) and
 // Label99, Label100 (Sn).
-class TStaggerdlg : public TDesignDialog {
+class TStaggerdlg : public TSpacingDialog {
   Q_OBJECT
  public:
   explicit TStaggerdlg(QWidget* parent = nullptr);
 
   void setBounds(const QString& spLower, const QString& spUpper, const QString& snLower,
                  const QString& snUpper);
-  void clearSpacings();
 
  private:
   void okClicked();
-  void cancelClicked();
 
-  QLineEdit* sp_ = nullptr;
-  QLineEdit* sn_ = nullptr;
   QLabel* bounds_[4] = {};
 };
 
