@@ -15,28 +15,7 @@
 #include "design/ui/Result2.h"
 #include "shell/Screens.h"
 #include "support/MessageBoxRecorder.h"
-
-namespace {
-
-QLineEdit* Edit(QWidget* screen, const char* name) {
-  auto* edit = screen->findChild<QLineEdit*>(name);
-  if (!edit)
-    qFatal("missing %s", name);
-  return edit;
-}
-
-QString Formatted(double value, int precision, int decimals) {
-  return QString::fromStdString(
-      calvora::FormatFixed(value, precision, decimals, PlatformDecimalSeparator()));
-}
-
-QString Number(const char* text) {
-  QString s = QString::fromLatin1(text);
-  s.replace('.', QChar(PlatformDecimalSeparator()));
-  return s;
-}
-
-}  // namespace
+#include "support/ScreenControls.h"
 
 class CompactRunTest : public QObject {
   Q_OBJECT

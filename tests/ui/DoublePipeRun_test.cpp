@@ -21,56 +21,9 @@
 #include "design/ui/Result2.h"
 #include "shell/Screens.h"
 #include "support/MessageBoxRecorder.h"
+#include "support/ScreenControls.h"
 
 namespace {
-
-QLineEdit* Edit(QWidget* screen, const char* name) {
-  auto* edit = screen->findChild<QLineEdit*>(name);
-  if (!edit)
-    qFatal("missing %s", name);
-  return edit;
-}
-
-RadioGroup* Group(QWidget* screen, const char* name) {
-  auto* group = screen->findChild<RadioGroup*>(name);
-  if (!group)
-    qFatal("missing %s", name);
-  return group;
-}
-
-QCheckBox* Box(const char* name) {
-  auto* box = Combi2Dlg->findChild<QCheckBox*>(name);
-  if (!box)
-    qFatal("missing %s", name);
-  return box;
-}
-
-void Click(QWidget* screen, const char* name) {
-  auto* button = screen->findChild<QPushButton*>(name);
-  if (!button)
-    qFatal("missing %s", name);
-  QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QString Formatted(double value, int precision, int decimals) {
-  return QString::fromStdString(
-      calvora::FormatFixed(value, precision, decimals, PlatformDecimalSeparator()));
-}
-
-// A typed number in the platform's notation.
-QString Number(const char* text) {
-  QString s = QString::fromLatin1(text);
-  s.replace('.', QChar(PlatformDecimalSeparator()));
-  return s;
-}
-
-std::string CoreText(const char* text) {
-  return Number(text).toStdString();
-}
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), text.size());
-}
 
 // Hot water at 80 C in a 20/25 mm tube, engine oil at 40 C in a 40/45 mm outer
 // tube, 5 m long.

@@ -21,40 +21,7 @@
 #include "design/ui/Result2.h"
 #include "shell/Screens.h"
 #include "support/MessageBoxRecorder.h"
-
-namespace {
-
-QLineEdit* Edit(QWidget* screen, const char* name) {
-  auto* edit = screen->findChild<QLineEdit*>(name);
-  if (!edit)
-    qFatal("missing %s", name);
-  return edit;
-}
-
-QString Formatted(double value, int precision, int decimals) {
-  return QString::fromStdString(
-      calvora::FormatFixed(value, precision, decimals, PlatformDecimalSeparator()));
-}
-
-// A typed number in the platform's notation.
-QString Number(const char* text) {
-  QString s = QString::fromLatin1(text);
-  s.replace('.', QChar(PlatformDecimalSeparator()));
-  return s;
-}
-
-std::string Core(const char* text) {
-  return Number(text).toStdString();
-}
-
-void Click(QWidget* screen, const char* name) {
-  auto* button = screen->findChild<QAbstractButton*>(name);
-  if (!button)
-    qFatal("missing %s", name);
-  QTest::mouseClick(button, Qt::LeftButton);
-}
-
-}  // namespace
+#include "support/ScreenControls.h"
 
 class ShellAndTubeRunTest : public QObject {
   Q_OBJECT
@@ -113,12 +80,12 @@ class ShellAndTubeRunTest : public QObject {
     calvora::ShellAndTubeInputs in;
     in.innerFluid = 1;
     in.outerFluid = 1;
-    in.shellDiameter = Core("0.5");
-    in.tubeDiameter = Core("0.0135");
-    in.clearance = Core("0.015");
+    in.shellDiameter = CoreText("0.5");
+    in.tubeDiameter = CoreText("0.0135");
+    in.clearance = CoreText("0.015");
     in.baffles = "12";
-    in.centralBaffleSpace = Core("0.2");
-    in.endBaffleSpace = Core("0.3");
+    in.centralBaffleSpace = CoreText("0.2");
+    in.endBaffleSpace = CoreText("0.3");
     in.innerMassFlow = "200";
     in.outerMassFlow = "25";
     in.innerTemperature = "80";
@@ -126,10 +93,10 @@ class ShellAndTubeRunTest : public QObject {
     in.arrangement = {false, true, false, false, false, false};
     in.iteration = true;
     in.pressureDrops = true;
-    in.tubeInletPipeDiameter = Core("0.15");
-    in.tubeOutletPipeDiameter = Core("0.15");
-    in.shellInletPipeDiameter = Core("0.12");
-    in.shellOutletPipeDiameter = Core("0.1");
+    in.tubeInletPipeDiameter = CoreText("0.15");
+    in.tubeOutletPipeDiameter = CoreText("0.15");
+    in.shellInletPipeDiameter = CoreText("0.12");
+    in.shellOutletPipeDiameter = CoreText("0.1");
     in.decimalSeparator = PlatformDecimalSeparator();
     calvora::RecordingMessages messages;
     const calvora::DesignRun run = calvora::ShellAndTubeAnalysis(in, messages);
