@@ -22,19 +22,30 @@ double EffectivenessFromTemperatures(double Q, double Cmin, double Th1, double T
 
 namespace {
 
+// An effectiveness beyond what the arrangement can reach has no NTU; it ends the
+// run as an arithmetic failure instead of giving a negative or meaningless NTU.
+double Invalid() {
+  std::feraiseexcept(FE_INVALID);
+  return std::numeric_limits<double>::quiet_NaN();
+}
+
 // Parallel flow: an effectiveness with eps (1 + C) >= 1 would need a temperature
 // cross, which a parallel-flow exchanger cannot produce; it is an arithmetic
 // failure rather than a finite, meaningless NTU.
 double ParallelFlowNtu(double C, double epsilon) {
   const double remainder = 1.0 - epsilon * (1.0 + C);
   if (!(remainder > 0.0)) {
-    std::feraiseexcept(FE_INVALID);
-    return std::numeric_limits<double>::quiet_NaN();
+    return Invalid();
   }
   return -std::log(std::fabs(remainder)) / (1.0 + C);
 }
 
+// Counter flow reaches eps = 1 only with an infinite area; eps >= 1 would give a
+// negative NTU (or, at C = 1, one whose sign the |eps| hides).
 double CounterFlowNtu(double C, double epsilon) {
+  if (!(epsilon < 1.0)) {
+    return Invalid();
+  }
   if (C == 1.0) {
     return epsilon / (1.0 - std::fabs(epsilon));
   }
@@ -100,7 +111,9 @@ void NtuFromEffectiveness(double C, double epsilon, double Ch, double Cc,
     case FlowArrangement::ShellAndTube: {
       const double S = std::sqrt(1.0 + C * C);
       const double E = 2.0 / epsilon - 1.0 - C;
-      NTU = -(1.0 / S) * std::log((E - S) / (E + S));
+      // One shell pass reaches at most eps = 2 / (1 + C + S), where E = S; far beyond
+      // it (E < -S) the ratio turns positive again and the NTU negative.
+      NTU = E > S ? -(1.0 / S) * std::log((E - S) / (E + S)) : Invalid();
       return;
     }
     case FlowArrangement::CapacityRatioZero:

@@ -27,8 +27,13 @@ struct Combination {
   int number;
   unsigned unknowns;
   std::array<Q_, 6> reads;  // known values, in the order they are read
-  bool absolute;            // known values taken as their absolute values
+  bool absolute;            // known flow and U or A taken as their absolute values
 };
+
+// Temperatures always keep their sign: a stream below 0 degC is as real as any other.
+constexpr bool IsTemperature(Q_ q) {
+  return q == Q_::Th1 || q == Q_::Tc1 || q == Q_::Th0 || q == Q_::Tc0;
+}
 
 using U_ = Unknown;
 constexpr std::array<Combination, 21> kCombinations = {{
@@ -347,7 +352,7 @@ std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& 
     }
     for (Q_ q : combination->reads) {
       const double value = read(q);
-      Slot(s, q) = combination->absolute ? std::fabs(value) : value;
+      Slot(s, q) = combination->absolute && !IsTemperature(q) ? std::fabs(value) : value;
     }
     RunCombination(combination->number, s, messages);
     guard.check();

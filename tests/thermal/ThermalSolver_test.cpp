@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "ntu/MassFlowSearch.h"
 
@@ -283,21 +285,91 @@ ThermalInputs HandInputs(const char* unknowns, const char* arrangement = "Counte
   return in;
 }
 
-TEST(SolveThermal, Combination1TakesAbsoluteValues) {
-  ThermalInputs in = HandInputs("Mh Q A");
-  in.SetText(ti::Quantity::Tc1, "-10");
-  in.SetText(ti::Quantity::Tc0, "-40");
-  in.SetText(ti::Quantity::Mc, "-2");
+// Two cases the method must not pass off as results, and one it must not bend.
+struct LimitCase {
+  const char* name;
+  const char* unknowns;
+  const char* arrangement;
+  std::vector<std::pair<ti::Quantity, const char*>> entries;
+  bool solved;
+  double Tc1 = 0, Q = 0, mh = 0, epsilon = 0, A = 0;  // expected when solved
+};
+
+class ImpossibleOrSubZeroTest : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(ImpossibleOrSubZeroTest, FailsOrKeepsTheSign) {
+  const LimitCase& c = GetParam();
+  ThermalInputs in = HandInputs(c.unknowns, c.arrangement);
+  for (const auto& [quantity, text] : c.entries)
+    in.SetText(quantity, text);
   RecordingMessages messages;
   const auto s = SolveThermal(in, messages);
+  if (!c.solved) {
+    EXPECT_FALSE(s.has_value());
+    EXPECT_EQ(messages.messages,
+              (std::vector<Message>{{MessageKind::Error, kCalculationFailedMessage}}));
+    return;
+  }
   ASSERT_TRUE(s.has_value());
-  EXPECT_EQ(s->Tc1, 10.0);
-  EXPECT_EQ(s->Tc0, 40.0);
-  EXPECT_EQ(s->mc, 2.0);
-  // Q = 2 * 1000 * 30 = 60 kW; mh = 60000 / (40 * 1000) = 1.5.
-  EXPECT_EQ(s->Q, 60000.0);
-  EXPECT_EQ(s->mh, 1.5);
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(s->Tc1, c.Tc1);
+  EXPECT_NEAR(s->Q, c.Q, 1e-9);
+  EXPECT_NEAR(s->mh, c.mh, 1e-12);
+  EXPECT_NEAR(s->epsilon, c.epsilon, 1e-12);
+  EXPECT_NEAR(s->A, c.A, 1e-7);  // A written to eight digits below
 }
+
+// Hot outlet 10 below the cold inlet 20 with equal capacity rates: the hot stream
+// would give Q = 4180 * 90 = 376.2 kW, eps = 90 / 80 = 1.125. No exchanger does that.
+const std::vector<std::pair<ti::Quantity, const char*>> kHotOutletBelowColdInlet = {
+    {ti::Quantity::Th0, "10"},  {ti::Quantity::Mh, "1"},    {ti::Quantity::Mc, "1"},
+    {ti::Quantity::Ch, "4180"}, {ti::Quantity::Cc, "4180"}, {ti::Quantity::U, "500"}};
+
+// Water from 60 to 20 against a brine from -10 to 10 at 2 kg/s, counter flow:
+// Q = 2 * 4180 * (10 - -10) = 167200 W; mh = 167200 / (4180 * 40) = 1 kg/s;
+// Ch = 4180 (Cmin), Cc = 8360, C = 0.5; eps = (60 - 20) / (60 - -10) = 4/7;
+// NTU = ln((eps - 1) / (C eps - 1)) / (C - 1) = ln(0.6) / -0.5 = 1.0216512475;
+// A = NTU * 4180 / 500 = 8.5410044.
+const std::vector<std::pair<ti::Quantity, const char*>> kSubZeroBrine = {
+    {ti::Quantity::Th1, "60"},  {ti::Quantity::Th0, "20"}, {ti::Quantity::Tc1, "-10"},
+    {ti::Quantity::Tc0, "10"},  {ti::Quantity::Mc, "2"},   {ti::Quantity::Ch, "4180"},
+    {ti::Quantity::Cc, "4180"}, {ti::Quantity::U, "500"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Mends, ImpossibleOrSubZeroTest,
+    ::testing::Values(
+        LimitCase{"CounterBeyondOne", "A Q Tc0", "Counter Flow", kHotOutletBelowColdInlet, false},
+        LimitCase{"ParallelBeyondOne", "A Q Tc0", "Parallel Flow", kHotOutletBelowColdInlet, false},
+        LimitCase{"ShellAndTubeBeyondOne", "A Q Tc0", "Shell and Tube (one pass, 2,4, or 6 tubes)",
+                  kHotOutletBelowColdInlet, false},
+        LimitCase{"CapacityRatioZeroBeyondOne", "A Q Tc0", "All exchangers with C=0",
+                  kHotOutletBelowColdInlet, false},
+        // Counter flow with C = 0.5 and eps = 2.5 (C eps > 1): a valid logarithm, negative NTU.
+        LimitCase{"CounterGeneralBranchBeyondOne",
+                  "A Q Tc0",
+                  "Counter Flow",
+                  {{ti::Quantity::Th0, "-100"}, {ti::Quantity::Mc, "2"}},
+                  false},
+        LimitCase{"SubZeroColdInlet", "Mh Q A", "Counter Flow", kSubZeroBrine, true, -10.0,
+                  167200.0, 1.0, 4.0 / 7.0, 8.5410044},
+        LimitCase{"SubZeroColdInletKnownArea",
+                  "Mh Q U",
+                  "Counter Flow",
+                  {{ti::Quantity::Th1, "60"},
+                   {ti::Quantity::Th0, "20"},
+                   {ti::Quantity::Tc1, "-10"},
+                   {ti::Quantity::Tc0, "10"},
+                   {ti::Quantity::Mc, "2"},
+                   {ti::Quantity::Ch, "4180"},
+                   {ti::Quantity::Cc, "4180"},
+                   {ti::Quantity::A, "-8.5410044"}},
+                  true,
+                  -10.0,
+                  167200.0,
+                  1.0,
+                  4.0 / 7.0,
+                  8.5410044}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveThermal, Combination2TakesAbsoluteValuesButCombination9DoesNot) {
   ThermalInputs in = HandInputs("Mh Q U");
