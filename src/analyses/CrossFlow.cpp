@@ -116,6 +116,8 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
   CheckArithmetic();
   double Ti = ParseNumber(in.innerTemperature, sep);
   double To = ParseNumber(in.outerTemperature, sep);
+  const double enteredTi = Ti;
+  const double enteredTo = To;
 
   FluidProperties inner =
       InletFluidProperties(innerKind, Ti, in.innerFluidData, sep, kTemperatureOutOfRangeMessage,
@@ -223,8 +225,10 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
   r.innerPressureDrop = innerPressureDrop;
   r.outerPressureDrop = outerPressureDrop;
   SetFluidProperties(r, inner, outer);
-  r.innerInletTemperature = Ti;
-  r.outerInletTemperature = To;
+  r.innerInletTemperature = enteredTi;
+  r.outerInletTemperature = enteredTo;
+  r.innerPropertyTemperature = Ti;
+  r.outerPropertyTemperature = To;
   return run;
 }
 

@@ -203,6 +203,8 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   // temperatures of the iteration.
   double Ti = ParseNumber(in.innerTemperature, sep);
   double To = ParseNumber(in.outerTemperature, sep);
+  const double enteredTi = Ti;
+  const double enteredTo = To;
 
   const std::string_view innerRangeMessage = innerKind == FluidKind::Air
                                                  ? kInnerTemperatureOutOfRangeMessage
@@ -293,8 +295,10 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   r.innerPressureDrop = innerPressureDrop;
   r.outerPressureDrop = outerPressureDrop;
   SetFluidProperties(r, inner, outer);
-  r.innerInletTemperature = Ti;
-  r.outerInletTemperature = To;
+  r.innerInletTemperature = enteredTi;
+  r.outerInletTemperature = enteredTo;
+  r.innerPropertyTemperature = Ti;
+  r.outerPropertyTemperature = To;
   return run;
 }
 
