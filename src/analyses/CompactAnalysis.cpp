@@ -4,11 +4,11 @@
 #include <string>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/Materials.h"
 #include "analyses/PressureDrops.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Numbers.h"
-#include "design/Materials.h"
 #include "ntu/Effectiveness.h"
 #include "properties/Correlations.h"
 

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/TubeBankTables.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
 #include "common/Numbers.h"
-#include "design/TubeBankTables.h"
 #include "properties/Correlations.h"
 
 namespace calvora {

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/Materials.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Numbers.h"
-#include "design/Materials.h"
 #include "properties/Correlations.h"
 
 namespace calvora {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/PressureDrops.h"
 #include "analyses/ShellAndTubeGeometry.h"
 #include "common/Messages.h"
-#include "design/DesignResult.h"
 #include "ntu/Effectiveness.h"
 #include "properties/FluidTables.h"
 

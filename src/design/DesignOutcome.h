@@ -8,9 +8,9 @@
 
 #include "analyses/CompactAnalysis.h"
 #include "analyses/CrossFlow.h"
+#include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/ShellAndTube.h"
-#include "design/DesignResult.h"
 
 namespace calvora {
 

@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "analyses/CompactSurfaces.h"
+#include "analyses/Materials.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
@@ -25,7 +26,6 @@
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"
-#include "design/Materials.h"
 #include "design/ui/Arangem.h"
 #include "design/ui/Crosmix.h"
 #include "design/ui/Linearr.h"

@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "analyses/DesignResult.h"
 #include "design/DesignOutcome.h"
 #include "design/DesignReport.h"
-#include "design/DesignResult.h"
 
 class QLineEdit;
 
