@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "common/Errors.h"
@@ -39,6 +40,10 @@ const GuardCase kGuardCases[] = {
      MessageKind::Warning, "You need to choose the flow condition in the exchanger"},
     {"Clean_run", [] {}, RunEnding::Results, MessageKind::Error, ""},
 };
+
+void PrintTo(const GuardCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class RunGuardedTest : public testing::TestWithParam<GuardCase> {};
 
