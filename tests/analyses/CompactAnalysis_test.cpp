@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -17,6 +19,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 constexpr int kAir = 0, kWater = 1, kOil = 2, kOther = 3;
 
@@ -146,6 +150,10 @@ struct DiameterCase {
   bool accepted;
 };
 
+void PrintTo(const DiameterCase& c, std::ostream* os) {
+  *os << "inside diameter " << c.insideDiameter;
+}
+
 class CompactDiameterTest : public ::testing::TestWithParam<DiameterCase> {};
 
 TEST_P(CompactDiameterTest, InsideDiameterUpToTheTubeOutsideDiameter) {
@@ -167,7 +175,12 @@ TEST_P(CompactDiameterTest, InsideDiameterUpToTheTubeOutsideDiameter) {
 INSTANTIATE_TEST_SUITE_P(Diameters, CompactDiameterTest,
                          ::testing::Values(DiameterCase{"0.00965", true},
                                            DiameterCase{"0.0096", true},
-                                           DiameterCase{"0.00975", false}));
+                                           DiameterCase{"0.00975", false}),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return test_names::Words(info.index, "inside diameter", c.insideDiameter,
+                                                    c.accepted ? "accepted" : "refused");
+                         });
 
 TEST(CompactAnalysis, DiameterAndTemperatureMessagesInStepOrder) {
   CompactInputs in = WaterCoil();
@@ -281,6 +294,10 @@ struct OnePassCase {
   int outer;
 };
 
+void PrintTo(const OnePassCase& c, std::ostream* os) {
+  *os << "inner " << c.inner << ", outer " << c.outer;
+}
+
 class CompactUserFluidTest : public ::testing::TestWithParam<OnePassCase> {};
 
 TEST_P(CompactUserFluidTest, AUserDescribedFluidMakesOnePass) {
@@ -306,7 +323,11 @@ TEST_P(CompactUserFluidTest, AUserDescribedFluidMakesOnePass) {
 
 INSTANTIATE_TEST_SUITE_P(Sides, CompactUserFluidTest,
                          ::testing::Values(OnePassCase{kOther, kAir}, OnePassCase{kWater, kOther},
-                                           OnePassCase{kOther, kOther}));
+                                           OnePassCase{kOther, kOther}),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return test_names::Words(info.index, "inner", c.inner, "outer", c.outer);
+                         });
 
 // Outer air temperature and mass flow (as texts) that give exactly `reynolds`
 // on the surface of `in`, found by stepping the flow one double at a time
@@ -343,6 +364,10 @@ struct ReynoldsCase {
   const char* message;
 };
 
+void PrintTo(const ReynoldsCase& c, std::ostream* os) {
+  *os << "Re " << c.reynolds << " nudged " << c.nudge;
+}
+
 class CompactReynoldsTest : public ::testing::TestWithParam<ReynoldsCase> {};
 
 TEST_P(CompactReynoldsTest, WarnsOnlyOutsideTheSurfaceRange) {
@@ -372,7 +397,11 @@ INSTANTIATE_TEST_SUITE_P(
     Limits, CompactReynoldsTest,
     ::testing::Values(ReynoldsCase{10000, 0, nullptr}, ReynoldsCase{600, 0, nullptr},
                       ReynoldsCase{10000, 1e-9, kCompactReynoldsHighMessage.data()},
-                      ReynoldsCase{600, -1e-9, kCompactReynoldsLowMessage.data()}));
+                      ReynoldsCase{600, -1e-9, kCompactReynoldsLowMessage.data()}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, "Re", c.reynolds, c.nudge < 0 ? "below" : "above");
+    });
 
 TEST(CompactAnalysis, OuterPropertiesShownAreThoseAtTheHotExit) {
   CompactInputs in = WaterCoil();  // the water is the hot stream

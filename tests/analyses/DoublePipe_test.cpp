@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 #include <ostream>
 #include <string>
@@ -13,6 +15,8 @@
 #include "properties/FluidTables.h"
 
 namespace {
+
+using test_names::PrintTo;
 
 using calvora::DesignRun;
 using calvora::DoublePipeAnalysis;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -23,6 +25,8 @@
 namespace calvora {
 
 namespace {
+
+using test_names::PrintTo;
 
 // Boxes as "kind: text", for readable comparisons.
 std::vector<std::string> Boxes(const std::vector<Message>& messages) {

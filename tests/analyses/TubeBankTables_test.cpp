@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -12,6 +14,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 using Lookup = std::function<double(double, double)>;
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cfenv>
 #include <cmath>
 #include <ostream>
@@ -11,6 +13,8 @@
 #include "common/Messages.h"
 
 namespace {
+
+using test_names::PrintTo;
 
 using calvora::Message;
 using calvora::MessageKind;

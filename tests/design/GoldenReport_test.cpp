@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -27,6 +29,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 namespace dt = design;
 namespace ti = thermal_input;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 
 #include "common/Errors.h"
@@ -10,6 +12,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 using FA = FlowArrangement;
 using CM = CrossFlowMixing;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 
 #include "common/Errors.h"
@@ -9,6 +11,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 using FA = FlowArrangement;
 using CM = CrossFlowMixing;

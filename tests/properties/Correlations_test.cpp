@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ParamNames.h"
+
 #include <cmath>
 #include <functional>
 
@@ -10,6 +12,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 constexpr double kFullPi = 3.1415926535897932385;
 
