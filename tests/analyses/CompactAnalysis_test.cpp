@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -12,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "ParamNames.h"
 #include "analyses/AnalysisMessages.h"
 #include "analyses/HeatBalance.h"
 #include "common/Errors.h"

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "ParamNames.h"
 #include "analyses/AnalysisMessages.h"
 #include "analyses/HeatBalance.h"
 #include "common/Errors.h"

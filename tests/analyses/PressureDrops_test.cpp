@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <cmath>
 #include <functional>
 
+#include "ParamNames.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 

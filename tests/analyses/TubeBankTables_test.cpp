@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
 
+#include "ParamNames.h"
 #include "common/FloatingPoint.h"
 
 namespace calvora {

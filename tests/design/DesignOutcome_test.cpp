@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <cfenv>
 #include <cmath>
 #include <ostream>
 #include <string>
 
+#include "ParamNames.h"
 #include "common/Errors.h"
 #include "common/Messages.h"
 

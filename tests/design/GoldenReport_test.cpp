@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -19,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "ParamNames.h"
 #include "common/Messages.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ParamNames.h"
-
 #include <cmath>
 
+#include "ParamNames.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 
