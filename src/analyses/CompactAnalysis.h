@@ -10,7 +10,7 @@
 #include "analyses/AnalysisMessages.h"
 #include "analyses/CompactSurfaces.h"
 #include "analyses/DesignResult.h"
-#include "analyses/DoublePipe.h"
+#include "analyses/TubeAnalysisSteps.h"
 #include "common/Messages.h"
 #include "properties/FluidTables.h"
 

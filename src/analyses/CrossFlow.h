@@ -8,7 +8,7 @@
 
 #include "analyses/AnalysisMessages.h"
 #include "analyses/DesignResult.h"
-#include "analyses/DoublePipe.h"  // FluidDataTexts
+#include "analyses/TubeAnalysisSteps.h"
 #include "common/Messages.h"
 
 namespace calvora {

@@ -9,9 +9,9 @@
 
 #include "analyses/AnalysisMessages.h"
 #include "analyses/DesignResult.h"
-#include "analyses/DoublePipe.h"
 #include "analyses/PressureDrops.h"
 #include "analyses/ShellAndTubeGeometry.h"
+#include "analyses/TubeAnalysisSteps.h"
 #include "common/Messages.h"
 #include "ntu/Effectiveness.h"
 #include "properties/FluidTables.h"
