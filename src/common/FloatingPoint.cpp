@@ -4,15 +4,22 @@
 
 namespace calvora {
 
-void ClearArithmeticFailure() { std::feclearexcept(FE_ALL_EXCEPT); }
+void ClearArithmeticFailure() {
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
 
-bool ArithmeticFailed() { return std::fetestexcept(kFailureFlags) != 0; }
+bool ArithmeticFailed() {
+  return std::fetestexcept(kFailureFlags) != 0;
+}
 
 void CheckArithmetic() {
   const int raised = std::fetestexcept(kFailureFlags);
-  if (raised == 0) return;
-  if (raised & FE_DIVBYZERO) throw MathError("division by zero");
-  if (raised & FE_INVALID) throw MathError("invalid operation");
+  if (raised == 0)
+    return;
+  if (raised & FE_DIVBYZERO)
+    throw MathError("division by zero");
+  if (raised & FE_INVALID)
+    throw MathError("invalid operation");
   throw MathError("overflow");
 }
 
@@ -21,7 +28,9 @@ FloatingPointGuard::FloatingPointGuard() {
   std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-FloatingPointGuard::~FloatingPointGuard() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+FloatingPointGuard::~FloatingPointGuard() {
+  std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
+}
 
 PreservedArithmeticFlags::PreservedArithmeticFlags() {
   std::fegetexceptflag(&saved_, FE_ALL_EXCEPT);

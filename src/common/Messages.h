@@ -24,7 +24,9 @@ struct Message {
 // Keeps every message in order; for tests, tools and batch use.
 class RecordingMessages : public Messages {
  public:
-  void show(MessageKind kind, const std::string& text) override { messages.push_back({kind, text}); }
+  void show(MessageKind kind, const std::string& text) override {
+    messages.push_back({kind, text});
+  }
   std::vector<Message> messages;
 };
 

@@ -1,18 +1,22 @@
 #include "common/Numbers.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 #include "common/Errors.h"
 
 namespace calvora {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The C locale, so the platform locale never changes how "1.5" is read once
 // the separator has been normalised.
@@ -26,15 +30,18 @@ locale_t CLocale() {
 std::optional<double> TryParseNumber(std::string_view text, char decimalSeparator) {
   std::size_t begin = 0;
   std::size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
+  while (begin < end && IsBlank(text[begin]))
+    ++begin;
+  while (end > begin && IsBlank(text[end - 1]))
+    --end;
   std::string_view body = text.substr(begin, end - begin);
 
   // Validate the grammar and rebuild the number with '.' as separator.
   std::string normal;
   normal.reserve(body.size());
   std::size_t i = 0;
-  if (i < body.size() && (body[i] == '+' || body[i] == '-')) normal += body[i++];
+  if (i < body.size() && (body[i] == '+' || body[i] == '-'))
+    normal += body[i++];
   std::size_t intDigits = 0;
   while (i < body.size() && IsDigit(body[i])) {
     normal += body[i++];
@@ -49,33 +56,42 @@ std::optional<double> TryParseNumber(std::string_view text, char decimalSeparato
       ++fracDigits;
     }
   }
-  if (intDigits + fracDigits == 0) return std::nullopt;
+  if (intDigits + fracDigits == 0)
+    return std::nullopt;
   if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
     normal += 'e';
     ++i;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) normal += body[i++];
+    if (i < body.size() && (body[i] == '+' || body[i] == '-'))
+      normal += body[i++];
     std::size_t expDigits = 0;
     while (i < body.size() && IsDigit(body[i])) {
       normal += body[i++];
       ++expDigits;
     }
-    if (expDigits == 0) return std::nullopt;
+    if (expDigits == 0)
+      return std::nullopt;
   }
-  if (i != body.size()) return std::nullopt;
+  if (i != body.size())
+    return std::nullopt;
 
   errno = 0;
   char* stop = nullptr;
   const double value = strtod_l(normal.c_str(), &stop, CLocale());
-  if (stop != normal.c_str() + normal.size()) return std::nullopt;
-  if (errno == ERANGE && std::isinf(value)) return std::nullopt;
+  if (stop != normal.c_str() + normal.size())
+    return std::nullopt;
+  if (errno == ERANGE && std::isinf(value))
+    return std::nullopt;
   return value;
 }
 
 double ParseNumber(std::string_view text, char decimalSeparator) {
-  if (auto value = TryParseNumber(text, decimalSeparator)) return *value;
+  if (auto value = TryParseNumber(text, decimalSeparator))
+    return *value;
   throw ConversionError(std::string(text));
 }
 
-double Power(double a, double b) { return std::exp(b * std::log(a)); }
+double Power(double a, double b) {
+  return std::exp(b * std::log(a));
+}
 
 }  // namespace calvora

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -9,6 +13,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 // The numbers of an item text, in millimetres; "N-A" (no fin diameter) reads as NaN.
 std::vector<double> NumbersOfItem(std::string_view item) {
@@ -83,7 +89,10 @@ TEST_P(CatalogueEntryTest, ListTextReportTextsAndGeometryAgree) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSurfaces, CatalogueEntryTest,
-                         ::testing::Values(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15));
+                         ::testing::Values(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15),
+                         [](const auto& info) {
+                           return test_names::Words(info.index, "surface", info.param + 1);
+                         });
 
 TEST(CompactCatalogue, SixteenEntriesWithAnEmptySeparator) {
   ASSERT_EQ(kCompactSurfaces.size(), 16u);
@@ -140,6 +149,10 @@ struct FinnedCase {
   double hi, ho, Di, kw;
 };
 
+void PrintTo(const FinnedCase& c, std::ostream* os) {
+  *os << "surface entry " << c.entry;
+}
+
 class FinnedCoefficientTest : public ::testing::TestWithParam<FinnedCase> {};
 
 // Recomputed with the textbook fin efficiency tanh(mL)/(mL) and the series
@@ -175,7 +188,11 @@ INSTANTIATE_TEST_SUITE_P(Surfaces, FinnedCoefficientTest,
                                            FinnedCase{5, 500, 150, 0.014, 202},
                                            FinnedCase{11, 8000, 60, 0.024, 16.3},
                                            FinnedCase{14, 2500, 90, 0.009, 43},
-                                           FinnedCase{15, 4000, 70, 0.0155, 385}));
+                                           FinnedCase{15, 4000, 70, 0.0155, 385}),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return test_names::Words(info.index, "surface entry", c.entry);
+                         });
 
 }  // namespace
 }  // namespace calvora

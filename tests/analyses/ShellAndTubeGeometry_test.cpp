@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <chrono>
 #include <cmath>
 #include <string>
@@ -11,6 +15,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 // Independent count of the lattice points of a layout: the centre row through
 // the axis plus the rows on one side of it, each row with the tubes on both
@@ -105,6 +111,10 @@ struct LayoutCase {
   double Pt;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+  *os << "layout " << static_cast<int>(c.layout) << ", Do " << c.Do << ", Pt " << c.Pt;
+}
+
 constexpr LayoutCase kLayouts[] = {
     {TubeLayout::Triangular15875, Kind::Triangular, 0.015875, 0.019844},
     {TubeLayout::InlineSquare15875, Kind::Inline, 0.015875, 0.022225},
@@ -158,7 +168,12 @@ TEST_P(TubeCountTest, AbsurdShellEndsAsArithmeticFailure) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
-INSTANTIATE_TEST_SUITE_P(SixLayouts, TubeCountTest, ::testing::ValuesIn(kLayouts));
+INSTANTIATE_TEST_SUITE_P(SixLayouts, TubeCountTest, ::testing::ValuesIn(kLayouts),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return test_names::Words(info.index, "layout",
+                                                    static_cast<int>(c.layout));
+                         });
 
 // The outermost row of the square layouts sits on the outer tube limit, so
 // whether it counts follows the last bit of the two positions. Over a range of

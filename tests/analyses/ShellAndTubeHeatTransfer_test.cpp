@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 // Shell-diameter factor: a key hit takes the row, between keys it is linear.
 // Column values from the factor table rows 0.54 and 0.591.
@@ -15,6 +21,10 @@ struct DiameterFactorCase {
   double Ds;
   double expected;
 };
+
+void PrintTo(const DiameterFactorCase& c, std::ostream* os) {
+  *os << "layout " << static_cast<int>(c.layout) << ", Re " << c.ReShell << ", Ds " << c.Ds;
+}
 
 class DiameterFactorTest : public ::testing::TestWithParam<DiameterFactorCase> {};
 
@@ -40,7 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
                            7.35 + (6.67 - 7.35) * (0.55 - 0.54) / (0.591 - 0.54)},
         // Both ends of the table.
         DiameterFactorCase{TubeLayout::Triangular15875, 1000, 0.205, 25.19},
-        DiameterFactorCase{TubeLayout::RotatedSquare15875, 100, 1.524, 23.93}));
+        DiameterFactorCase{TubeLayout::RotatedSquare15875, 100, 1.524, 23.93}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, "layout", static_cast<int>(c.layout), "Re", c.ReShell,
+                               "Ds", c.Ds);
+    });
 
 // End-spacing factor: at ratioEnd 1.25 the factors are 0.99 (31 baffles) and
 // 0.943 (4 baffles); at 3 they are 0.99 - 0.07 = 0.92 and 0.943 - 0.265 = 0.678.
@@ -51,6 +66,10 @@ struct EndFactorCase {
   double end4;
   double end;
 };
+
+void PrintTo(const EndFactorCase& c, std::ostream* os) {
+  *os << "end ratio " << c.ratioEnd << ", " << c.Nb << " baffles";
+}
 
 class EndFactorTest : public ::testing::TestWithParam<EndFactorCase> {};
 
@@ -69,7 +88,12 @@ INSTANTIATE_TEST_SUITE_P(Ends, EndFactorTest,
                                            EndFactorCase{3, 4, 0.92, 0.678, 0.678},
                                            EndFactorCase{3, 31, 0.92, 0.678, 0.92},
                                            // halfway in Nb: (0.99 + 0.943) / 2
-                                           EndFactorCase{1.25, 17.5, 0.99, 0.943, 0.9665}));
+                                           EndFactorCase{1.25, 17.5, 0.99, 0.943, 0.9665}),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return test_names::Words(info.index, "end ratio", c.ratioEnd, "baffles",
+                                                    c.Nb);
+                         });
 
 // Baffle-spacing constants by band and ratio column; between the bands the
 // factor runs linearly from the small band's at 0.257 to the large band's at 0.307.

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 // A shell on a table key (0.54 m) so the coefficients are row values.
 constexpr double kDs = 0.54;
@@ -33,6 +39,10 @@ struct ThresholdCase {
   double kc, ec;
 };
 
+void PrintTo(const ThresholdCase& c, std::ostream* os) {
+  *os << "layout " << static_cast<int>(c.layout) << ", Re " << c.Re;
+}
+
 class CrossFlowThresholdTest : public ::testing::TestWithParam<ThresholdCase> {};
 
 TEST_P(CrossFlowThresholdTest, FormByLayoutThreshold) {
@@ -55,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
         ThresholdCase{TubeLayout::RotatedSquare15875, 99.9, true, 1255000, 0.351, 0.65},
         ThresholdCase{TubeLayout::RotatedSquare15875, 100, false, 29090, 0.105, 1.4},
         ThresholdCase{TubeLayout::RotatedSquare19050, 149, true, 1255000, 0.406, 0.619},
-        ThresholdCase{TubeLayout::RotatedSquare19050, 150, false, 29090, 0.123, 1.368}));
+        ThresholdCase{TubeLayout::RotatedSquare19050, 150, false, 29090, 0.123, 1.368}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, "layout", static_cast<int>(c.layout), "Re", c.Re);
+    });
 
 // In-line squares: the high form is m^2 / rho ..., layout 2 switches at 150.
 TEST(ShellCrossFlow, InlineSquareHighFormAndThreshold) {

@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "ParamNames.h"
 #include "analyses/AnalysisMessages.h"
+#include "analyses/HeatBalance.h"
 #include "analyses/ShellAndTubeMessages.h"
 #include "common/Errors.h"
 #include "properties/Correlations.h"
@@ -23,6 +25,8 @@
 namespace calvora {
 
 namespace {
+
+using test_names::PrintTo;
 
 // Boxes as "kind: text", for readable comparisons.
 std::vector<std::string> Boxes(const std::vector<Message>& messages) {
@@ -107,202 +111,36 @@ const Message kOuterFlowBox{MessageKind::Warning, std::string(kOuterFlowMessage)
 const Message kReynoldsBox{MessageKind::Warning, std::string(kLowShellReynoldsMessage)};
 const Message kRangeBox{MessageKind::Error, std::string(kTemperatureOutOfRangeMessage)};
 
-// ---- independent recomputation ---------------------------------------------
+// ---- whole ratings ---------------------------------------------------------------
 //
-// The rating written out from the correlation, spreadsheet style, with the
-// table rows a case needs typed in, std::pow for the powers and the closed
-// form of the one-shell-pass effectiveness,
-//   eps = 2 / (1 + C + r (1 + e) / (1 - e)),  r = sqrt(1 + C^2), e = exp(-NTU r).
-// Property lookups, TubeNusselt, the overall coefficient, the property
-// temperatures and the friction factor come from the property library.
-struct TableRows {
-  double key0, key1;        // the two Ds rows around the shell
-  double dfLow0, dfLow1;    // diameter factor, Re <= 300 column
-  double dfHigh0, dfHigh1;  // diameter factor, Re > 300 column
-  double kcHigh0, kcHigh1, kcLow0, kcLow1;
-  double kw2_0, kw2_1, kw1_0, kw1_1;
-  double baffleA, baffleB;  // band and ratio column of the case
-  double kcLow, ecLow, kcHigh, ecHigh, kw1, ew1, kw2, ew2;
-  double Fe, Cw;  // at the case's ratioBaffle
-  double ReC;
-  bool inlineSquare;
-  bool layout2;  // for Fr
-  double Do, Pt, pitchFactor;
-};
-
-double Lin(double v0, double v1, double k0, double k1, double x) {
-  return v0 + (v1 - v0) * (x - k0) / (k1 - k0);
-}
-
-struct Expected {
-  double ReTube, ReShell, hInner, hOuter, A, U, Q, TcoldOut, ThotOut, dpTube, dpShell;
-  double mCold, cpCold, mHot, cpHot, Tc, Th;
-  int passes;
-};
-
-Expected Recompute(const TableRows& t, FluidKind innerKind, FluidKind outerKind, double Ds,
-                   double Di, double Nt, double Dotl, double Nb, double Lb, double Lbi,
-                   double mInner, double mOuter, double Tin, double Tout, double kw, TubeType tube,
-                   double dti, double dto, double dsi, double dso) {
-  Expected e{};
-  const double Lbb = Ds - Dotl;
-  const double L = 2 * Lbi + (Nb - 1) * Lb;
-  const double mt = mInner / Nt;
-  const double rEnd = Lbi / Lb, rB = Lb / Ds;
-  FluidProperties in{}, out{}, wall{};
-  FluidPropertiesAt(innerKind, Tin, in);
-  FluidPropertiesAt(outerKind, Tout, out);
-  FluidPropertiesAt(outerKind, (Tin + Tout) / 2, wall);
-  const double Sm = Lb * (Lbb + (Ds - Lbb - t.Do) * (t.Pt - t.Do) / t.Pt / t.pitchFactor);
-  auto shellRe = [&] { return mOuter / Sm * t.Do / out.viscosity; };
-  auto tubeSide = [&](double pi) {
-    e.ReTube = 4 * mt / (pi * Di * in.viscosity);
-    e.hInner = TubeNusselt(e.ReTube, in.prandtl) * in.conductivity / Di;
-  };
-  tubeSide(3.145);
-  e.ReShell = shellRe();
-  const bool high = e.ReShell > 300;
-  const double n = t.inlineSquare ? (high ? 0.651 : 0.431) : (high ? 0.635 : 0.36);
-  auto mExp = [&](double Re) {
-    return t.inlineSquare ? (Re > 300 ? 0.318 : 0.098) : (Re > 300 ? 0.302 : 0.027);
-  };
-  const double flow = std::pow(mOuter, n);
-  const double df = high ? Lin(t.dfHigh0, t.dfHigh1, t.key0, t.key1, Ds)
-                         : Lin(t.dfLow0, t.dfLow1, t.key0, t.key1, Ds);
-  const double s = (rEnd - 1.25) / 1.75;
-  const double e31 = 0.99 - 0.07 * s, e4 = 0.943 - 0.265 * s;
-  const double endF = (e31 - e4) * (Nb - 4) / 27 + e4;
-  const double baffleF = t.baffleA / std::pow(rB, t.baffleB);
-  double vf = std::pow(out.viscosity / wall.viscosity, 0.14);
-  e.A = 3.1415 * L * Di * Nt;
-  auto overall = [&] {
-    const double group = std::pow(out.specificHeat, 0.333) * std::pow(out.conductivity, 0.667) /
-                         std::pow(out.viscosity, mExp(e.ReShell));
-    e.hOuter = flow * group * df * baffleF * endF * vf;
-    e.U =
-        1 / (e.A * std::log(t.Do / Di) / (6.283 * kw * L) + Di / (t.Do * e.hOuter) + 1 / e.hInner);
-  };
-  overall();
-
-  const bool outerHot = Tin < Tout;
-  const double Thot = outerHot ? Tout : Tin, Tcold = outerHot ? Tin : Tout;
-  e.mHot = outerHot ? mOuter : mt;
-  e.cpHot = outerHot ? out.specificHeat : in.specificHeat;
-  e.mCold = outerHot ? mt : mOuter;
-  e.cpCold = outerHot ? in.specificHeat : out.specificHeat;
-  auto heat = [&] {
-    const double Cc = e.mCold * e.cpCold, Ch = e.mHot * e.cpHot;
-    const double Cmin = std::fmin(Cc, Ch), C = Cmin / std::fmax(Cc, Ch);
-    const double ntu = e.A / Cmin * e.U;
-    const double r = std::sqrt(1 + C * C), x = std::exp(-ntu * r);
-    const double eps = 2 / (1 + C + r * (1 + x) / (1 - x));
-    e.Q = std::fabs(eps * Cmin * (Thot - Tcold));
-    e.TcoldOut = Tcold + e.Q / (e.mCold * e.cpCold);
-    e.ThotOut = Thot - e.Q / (e.mHot * e.cpHot);
-  };
-  heat();
-  double Ti = Tin, To = Tout;
-  PropertyTemperatures(Ti, To, Tcold, Thot, e.ThotOut, e.TcoldOut);
-  for (e.passes = 1; e.passes < 1000; ++e.passes) {
-    const double hp = e.ThotOut, cp = e.TcoldOut;
-    FluidPropertiesAt(innerKind, Ti, in);
-    FluidPropertiesAt(outerKind, To, out);
-    FluidPropertiesAt(outerKind, (Ti + To) / 2, wall);
-    tubeSide(3.1416);
-    e.ReShell = shellRe();
-    vf = std::pow(out.viscosity / wall.viscosity, 0.14);
-    overall();
-    heat();
-    PropertyTemperatures(Ti, To, Tcold, Thot, e.ThotOut, e.TcoldOut);
-    if (std::fabs((e.ThotOut - hp) / (Thot - hp)) < 0.001 &&
-        std::fabs((e.TcoldOut - cp) / (Tcold - cp)) < 0.001)
-      break;
-  }
-  e.Tc = Ti;
-  e.Th = To;
-
-  // Tube side.
-  const double f = FrictionFactor(e.ReTube, tube);
-  const double a = (Dotl / 3.1416) / Di;
-  const double b =
-      tube == TubeType::Smooth
-          ? (a <= 7 ? std::pow(a, -0.53) / 4.3478 : std::pow(a, 0.545375) / 36.56832)
-          : (a <= 7 ? std::pow(a, -0.47924) / 3.22582 : std::pow(a, 0.81706) / 43.74909);
-  const double K = 1.5 + 2 * b;
-  const double F = 4 * f * (2 * L + 3.1416 * a) / Di;
-  const double N = mInner * mInner * (1.5 / std::pow(dti, 4) + 1.5 / std::pow(dto, 4));
-  e.dpTube = 8 * ((K + F) * std::pow(mt / (Di * Di), 2) + N) / (3.1416 * in.density * 3.1416);
-  // Shell side.
-  const double Re = e.ReShell, m = mOuter, mu = out.viscosity, rho = out.density;
-  const double kcH = Lin(t.kcHigh0, t.kcHigh1, t.key0, t.key1, Ds);
-  const double kcL = Lin(t.kcLow0, t.kcLow1, t.key0, t.key1, Ds);
-  const double kw2 = Lin(t.kw2_0, t.kw2_1, t.key0, t.key1, Ds);
-  const double kw1 = Lin(t.kw1_0, t.kw1_1, t.key0, t.key1, Ds);
-  double Pc;
-  const bool low = Re < t.ReC;
-  if (low)
-    Pc = m * (mu / rho) * kcL * t.kcLow / (std::pow(rB, t.ecLow) * vf);
-  else if (t.inlineSquare)
-    Pc = m * m / rho * kcH * t.kcHigh / (std::pow(rB, t.ecHigh) * vf);
-  else
-    Pc = std::pow(m, 1.75) * std::pow(mu, 0.25) / rho * kcH * t.kcHigh /
-         (std::pow(rB, t.ecHigh) * vf);
-  const double Pe = Pc * t.Fe / std::pow(rEnd, low ? 1.0 : (t.inlineSquare ? 2.0 : 1.75));
-  if (t.inlineSquare) {
-    double Fr = 1;
-    if (t.layout2) {
-      Fr = Re >= 20000  ? -3.75e-6 * Re + 1.015
-           : Re >= 2000 ? 1.0
-           : Re >= 600  ? 0.85
-           : Re >= 400  ? -0.00065 * Re + 1.21
-           : Re >= 200  ? -0.0026 * Re + 1.99
-                        : -0.0153 * std::fmax(Re, 100) + 4.53;
-    } else {
-      Fr = Re >= 20000  ? -4.625e-6 * Re + 1.1625
-           : Re >= 4000 ? 1.14
-           : Re >= 400  ? 1.05
-                        : -0.0044 * std::fmax(Re, 150) + 2.88;
-    }
-    Pc *= Fr;
-  }
-  const double Pw = Re < 100
-                        ? m * (mu / rho) * kw1 * t.kw1 / std::pow(rB, t.ew1) +
-                              m * (mu / rho) * kw2 * t.kw2 / (std::pow(rB, t.ew2) * (t.Cw * Ds + 1))
-                        : m * m / rho * kw2 * t.kw2 / std::pow(rB, t.ew2);
-  const double Pn =
-      (1.5 / std::pow(dsi, 4) + 1.5 / std::pow(dso, 4)) * std::pow(m / 3.1416, 2) * 8 / rho;
-  e.dpShell = (Nb - 1) * Pc + 2 * Pe + Nb * Pw + Pn;
-  return e;
-}
-
-void ExpectRelative(double actual, double expected, const char* what) {
-  EXPECT_NEAR(actual, expected, std::fabs(expected) * 1e-9) << what;
-}
-
-void ExpectMatches(const DesignRun& run, const ShellAndTubeCase& c, const Expected& e) {
+// Checked against definitions, both streams' heat balances and the textbook
+// one-shell-pass effectiveness,
+//   eps = 2 / (1 + C + r (1 + e) / (1 - e)),  r = sqrt(1 + C^2), e = exp(-NTU r),
+// rather than a second copy of the correlations; the parts have their own
+// tests (geometry, heat transfer, pressure drop) and the golden reports hold one
+// whole rating digit for digit.
+void ExpectRatingIdentities(const DesignRun& run, const ShellAndTubeCase& c) {
   ASSERT_TRUE(run.resultsFlag);
   const DesignResult& r = run.result;
-  ExpectRelative(r.innerReynolds, e.ReTube, "ReTube");
-  ExpectRelative(r.outerReynolds, e.ReShell, "ReShell");
-  ExpectRelative(r.innerFilmCoefficient, e.hInner, "hInner");
-  ExpectRelative(r.outerFilmCoefficient, e.hOuter, "hOuter");
-  ExpectRelative(r.surfaceArea, e.A, "A");
-  ExpectRelative(r.overallCoefficient, e.U, "U");
-  ExpectRelative(r.heatTransferRate, e.Q, "Q");
-  ExpectRelative(r.coldOutletTemperature, e.TcoldOut, "TcoldOut");
-  ExpectRelative(r.hotOutletTemperature, e.ThotOut, "ThotOut");
-  ExpectRelative(r.innerPressureDrop, e.dpTube, "tube pressure drop");
-  ExpectRelative(r.outerPressureDrop, e.dpShell, "shell pressure drop");
-  EXPECT_EQ(c.iterationPasses, e.passes);
-  // Physical sanity: exits between the inlets, both streams carry the same heat.
-  const double Tcold = std::fmin(c.roles.coldInlet, c.roles.hotInlet);
-  const double Thot = std::fmax(c.roles.coldInlet, c.roles.hotInlet);
-  EXPECT_GT(r.coldOutletTemperature, Tcold);
-  EXPECT_LT(r.hotOutletTemperature, Thot);
-  EXPECT_LT(r.coldOutletTemperature, Thot);
-  EXPECT_GT(r.hotOutletTemperature, Tcold);
-  ExpectRelative(e.mCold * e.cpCold * (r.coldOutletTemperature - Tcold),
-                 e.mHot * e.cpHot * (Thot - r.hotOutletTemperature), "energy balance");
+  // Bundle length 2 Lbi + (Nb - 1) Lb; inside surface of Nt tubes, pi as 3.1415.
+  const double L = 2 * c.Lbi + (c.Nb - 1) * c.Lb;
+  EXPECT_NEAR(r.surfaceArea, 3.1415 * L * c.Di * c.Nt, 1e-12 * r.surfaceArea);
+  // Tube Re with the flow of one tube, pi as 3.1416 in the rating iteration.
+  EXPECT_NEAR(r.innerReynolds, 4 * (c.mInner / c.Nt) / (3.1416 * c.Di * r.innerViscosity),
+              1e-9 * r.innerReynolds);
+  EXPECT_LT(r.overallCoefficient, std::min(r.innerFilmCoefficient, r.outerFilmCoefficient));
+  // The inner stream enters the balance with the flow of one tube, each stream
+  // with the specific heat at its inlet.
+  const double cpInner = balance::SpecificHeat(*TableOf(c.innerKind), c.enteredTin);
+  const double cpOuter = balance::SpecificHeat(*TableOf(c.outerKind), c.enteredTout);
+  const balance::Balance b = balance::ExpectHeatBalance(r, {c.enteredTin, c.mInner / c.Nt, cpInner},
+                                                        {c.enteredTout, c.mOuter, cpOuter});
+  const double ntu = r.overallCoefficient * r.surfaceArea / b.Cmin;
+  const double C = b.Cmin / b.Cmax;
+  const double root = std::sqrt(1 + C * C), e = std::exp(-ntu * root);
+  EXPECT_NEAR(b.effectiveness, 2 / (1 + C + root * (1 + e) / (1 - e)), 1e-9);
+  EXPECT_GT(r.innerPressureDrop, 0);
+  EXPECT_GT(r.outerPressureDrop, 0);
 }
 
 TEST(ShellAndTubeRating, WaterInTubesOilOnTheShell) {
@@ -311,18 +149,10 @@ TEST(ShellAndTubeRating, WaterInTubesOilOnTheShell) {
   const DesignRun run = ShellAndTubeAnalysis(WaterOilInputs(), messages, &c);
   // Viscous oil: a low shell Reynolds number, with its warning.
   EXPECT_EQ(Boxes(messages.messages), Boxes({kReynoldsBox}));
+  // Layout 4 (triangular, 0.01905 / 0.0254) in a 0.25 m shell holds 22 tubes.
   ASSERT_EQ(c.Nt, 22);
-  // Layout 4 (triangular, 0.01905 / 0.0254); Ds 0.25 between the rows 0.205
-  // and 0.257; ratioBaffle 0.6 (small band, > 0.35; > 0.345); Fe 2.1, Cw 3.0.
-  const TableRows t{0.205,   0.257,   68.01, 62.99, 25.19,   20.75,   424600, 290700,
-                    4712000, 4438000, 56580, 29560, 1271000, 1188000, 0.545,  0.495,
-                    0.155,   0.954,   0.057, 1.703, 0.984,   -0.305,  0.258,  0.835,
-                    2.1,     3.0,     150,   false, false,   0.01905, 0.0254, 1.0};
-  const Expected e =
-      Recompute(t, FluidKind::SaturatedWater, FluidKind::EngineOil, 0.25, 0.0157, c.Nt, c.Dotl, 10,
-                0.15, 0.25, 30, 4, 20, 100, 43, TubeType::Commercial, 0.1, 0.1, 0.08, 0.08);
   EXPECT_EQ(c.n, 0.36);  // first pass in the low range
-  ExpectMatches(run, c, e);
+  ExpectRatingIdentities(run, c);
   EXPECT_GT(c.iterationPasses, 1);
 }
 
@@ -331,20 +161,17 @@ TEST(ShellAndTubeRating, HotWaterInTubesColdWaterOnTheShell) {
   ShellAndTubeCase c;
   const DesignRun run = ShellAndTubeAnalysis(WaterWaterInputs(), messages, &c);
   EXPECT_TRUE(messages.messages.empty());
+  // Layout 2 (in-line square, 0.015875 / 0.022225) in a 0.5 m shell holds 173 tubes.
   ASSERT_EQ(c.Nt, 173);
-  // Layout 2 (in-line square, 0.015875 / 0.022225); Ds 0.5 between the rows
-  // 0.489 and 0.54; ratioBaffle 0.4 (large band, > 0.35; > 0.345); Fe 2.0, Cw 2.54.
-  const TableRows t{0.489,   0.54,   27.93,  26.28, 8.15,   7.35,     4021,     3142,
-                    1036000, 984000, 2790,   2070,  370000, 350000,   0.463,    0.576,
-                    0.26,    0.984,  0.0515, 1.986, 1.546,  -0.207,   0.283,    0.867,
-                    2.0,     2.54,   150,    true,  true,   0.015875, 0.022225, 1.0};
-  const Expected e =
-      Recompute(t, FluidKind::SaturatedWater, FluidKind::SaturatedWater, 0.5, 0.0135, c.Nt, c.Dotl,
-                12, 0.2, 0.3, 200, 25, 80, 20, 385, TubeType::Smooth, 0.15, 0.15, 0.12, 0.1);
-  ExpectMatches(run, c, e);
-  // The property temperatures of the last pass replace the inlet temperatures.
-  EXPECT_DOUBLE_EQ(run.result.innerInletTemperature, e.Tc);
-  EXPECT_DOUBLE_EQ(run.result.outerInletTemperature, e.Th);
+  ExpectRatingIdentities(run, c);
+  // The inlet temperatures stay as entered; the last pass's property
+  // temperatures, between the inlets, have their own fields.
+  EXPECT_EQ(run.result.innerInletTemperature, 80);
+  EXPECT_EQ(run.result.outerInletTemperature, 20);
+  EXPECT_EQ(run.result.innerPropertyTemperature, c.Tin);
+  EXPECT_EQ(run.result.outerPropertyTemperature, c.Tout);
+  EXPECT_LT(c.Tin, 80);
+  EXPECT_GT(c.Tout, 20);
 }
 
 // ---- checks and their boxes -------------------------------------------------

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cfloat>
 #include <cmath>
 #include <functional>
@@ -11,6 +15,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 volatile double gZero = 0.0;
 volatile double gOne = 1.0;
@@ -48,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"overflow", [] { return gHuge * 10.0; }, true},
                       FailureCase{"underflow gives zero", [] { return gTiny * gTiny; }, false},
                       FailureCase{"exp underflow", [] { return std::exp(-1000.0 * gOne); }, false},
-                      FailureCase{"plain arithmetic", [] { return gOne / 3.0; }, false}));
+                      FailureCase{"plain arithmetic", [] { return gOne / 3.0; }, false}),
+    test_names::ByName());
 
 // A sink that does floating-point work of its own, as a message box's drawing does.
 class NoisySink : public Messages {

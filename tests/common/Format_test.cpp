@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 #include <limits>
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 struct FormatCase {
   double value;
@@ -14,6 +20,10 @@ struct FormatCase {
   int digits;
   const char* expected;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << c.value << " as " << c.precision << "/" << c.digits << " reads " << c.expected;
+}
 
 class FormatFixedTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -27,13 +37,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FormatFixedTest,
     ::testing::Values(
         // Rounded at the 4th significant digit, then padded: digits beyond P read 0.
-        FormatCase{997.555, 4, 6, "997.600000"},
-        FormatCase{1.23456, 10, 3, "1.235"},
+        FormatCase{997.555, 4, 6, "997.600000"}, FormatCase{1.23456, 10, 3, "1.235"},
         FormatCase{120.0, 10, 3, "120.000"},
         // Half away from zero on the exact double: 0.125 is exact, 2.675 lies below.
         FormatCase{0.125, 10, 2, "0.13"}, FormatCase{-0.125, 10, 2, "-0.13"},
-        FormatCase{2.675, 10, 2, "2.67"}, FormatCase{0.5, 10, 0, "1"},
-        FormatCase{2.5, 10, 0, "3"},
+        FormatCase{2.675, 10, 2, "2.67"}, FormatCase{0.5, 10, 0, "1"}, FormatCase{2.5, 10, 0, "3"},
         // Small values keep P significant digits within D decimals.
         FormatCase{0.00123456, 4, 6, "0.001235"}, FormatCase{1.8462e-5, 6, 6, "0.000018"},
         FormatCase{0.0000004, 4, 6, "0.000000"},
@@ -47,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The scientific switch: more than P integer digits.
         FormatCase{12345678901.0, 10, 3, "1.234567890E+10"},
         FormatCase{-1e308, 4, 6, "-1.000E+308"}, FormatCase{1234567890.0, 10, 3, "1234567890.000"},
-        FormatCase{0.9999, 10, 3, "1.000"}));
+        FormatCase{0.9999, 10, 3, "1.000"}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, "reads", c.expected);
+    });
 
 TEST(FormatFixed, UsesTheGivenSeparator) {
   EXPECT_EQ(FormatFixed(1.5, 10, 3, ','), "1,500");

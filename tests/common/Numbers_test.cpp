@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 
 #include "common/Errors.h"
@@ -10,12 +14,18 @@
 namespace calvora {
 namespace {
 
+using test_names::PrintTo;
+
 struct ParseCase {
   const char* text;
   char separator;
   bool valid;
   double value;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+  *os << '"' << c.text << "\" with '" << c.separator << "'";
+}
 
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -45,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1e", '.', false, 0}, ParseCase{"e5", '.', false, 0},
                       ParseCase{"--1", '.', false, 0}, ParseCase{"+", '.', false, 0},
                       ParseCase{".", '.', false, 0}, ParseCase{"1 2", '.', false, 0},
-                      ParseCase{"1e400", '.', false, 0}, ParseCase{"1.2.3", '.', false, 0}));
+                      ParseCase{"1e400", '.', false, 0}, ParseCase{"1.2.3", '.', false, 0}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, "text", c.text, c.valid ? "valid" : "refused");
+    });
 
 TEST(ParseNumber, ThrowsConversionErrorForText) {
   EXPECT_THROW(ParseNumber("x"), ConversionError);

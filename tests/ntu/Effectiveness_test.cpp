@@ -4,12 +4,15 @@
 
 #include <cmath>
 
+#include "ParamNames.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Numbers.h"
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 using FA = FlowArrangement;
 using CM = CrossFlowMixing;

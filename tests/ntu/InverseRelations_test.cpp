@@ -2,13 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 
 namespace calvora {
+
+// Found by the test printer next to the enumeration.
+static void PrintTo(CrossFlowMixing value, std::ostream* os) {
+  *os << "mixing " << static_cast<int>(value);
+}
+
 namespace {
+
+using test_names::PrintTo;
 
 using FA = FlowArrangement;
 using CM = CrossFlowMixing;
@@ -105,7 +117,11 @@ TEST_P(CannotFindNtuTest, EqualRatesLeaveNtuUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(EveryMixing, CannotFindNtuTest,
                          ::testing::Values(CM::ColdUnmixed, CM::ColdMixed, CM::BothMixed,
-                                           CM::BothUnmixed, CM::None));
+                                           CM::BothUnmixed, CM::None),
+                         [](const auto& info) {
+                           return test_names::Words(info.index, "mixing",
+                                                    static_cast<int>(info.param));
+                         });
 
 struct UnreachableCase {
   const char* name;

@@ -4,11 +4,14 @@
 
 #include <cmath>
 
+#include "ParamNames.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 using FA = FlowArrangement;
 using CM = CrossFlowMixing;

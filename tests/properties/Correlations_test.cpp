@@ -5,11 +5,14 @@
 #include <cmath>
 #include <functional>
 
+#include "ParamNames.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 constexpr double kFullPi = 3.1415926535897932385;
 

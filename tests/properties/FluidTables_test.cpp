@@ -2,13 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 #include <limits>
 
 #include "common/FloatingPoint.h"
 
 namespace calvora {
+
+// Found by the test printer next to the enumeration.
+static void PrintTo(FluidKind value, std::ostream* os) {
+  *os << "fluid " << static_cast<int>(value);
+}
+
 namespace {
+
+using test_names::PrintTo;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -120,7 +132,11 @@ TEST_P(EveryTableTest, StartingRecordThenOutOfRangeLookupStaysFinite) {
 
 INSTANTIATE_TEST_SUITE_P(BuiltInFluids, EveryTableTest,
                          ::testing::Values(FluidKind::Air, FluidKind::SaturatedWater,
-                                           FluidKind::EngineOil));
+                                           FluidKind::EngineOil),
+                         [](const auto& info) {
+                           return test_names::Words(info.index, "fluid",
+                                                    static_cast<int>(info.param));
+                         });
 
 struct ExampleCase {
   const char* name;

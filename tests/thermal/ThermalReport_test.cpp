@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -11,6 +15,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 namespace ti = thermal_input;
 namespace tr = thermal_results;
@@ -126,6 +132,10 @@ struct MixingCase {
   const char* line;
 };
 
+void PrintTo(const MixingCase& c, std::ostream* os) {
+  *os << c.item;
+}
+
 class CrossFlowReportTest : public ::testing::TestWithParam<MixingCase> {};
 
 TEST_P(CrossFlowReportTest, ListsExactlyTheSelectedMixingLine) {
@@ -145,7 +155,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MixingCase{"Cold fluid is unmixed", "  The cold fluid is unmixed."},
                       MixingCase{"Cold fluid is mixed", "  The cold fluid is mixed."},
                       MixingCase{"Both fluids are mixed", "  Both the fluid are mixed."},
-                      MixingCase{"Both fluids are unmixed", "  Both the fluid are unmixed."}));
+                      MixingCase{"Both fluids are unmixed", "  Both the fluid are unmixed."}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, c.item);
+    });
 
 TEST(ThermalReport, ArrangementLines) {
   const std::pair<const char*, const char*> cases[] = {

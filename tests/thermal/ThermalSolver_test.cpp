@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+#include "ParamNames.h"
+
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -14,6 +18,8 @@
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 namespace ti = thermal_input;
 using FA = FlowArrangement;
@@ -176,12 +182,19 @@ TEST_P(RefusedCombinationTest, ShowsOnlyTheRefusal) {
                      "that are."}));
 }
 
-INSTANTIATE_TEST_SUITE_P(All, RefusedCombinationTest, ::testing::ValuesIn(kRefused));
+INSTANTIATE_TEST_SUITE_P(All, RefusedCombinationTest, ::testing::ValuesIn(kRefused),
+                         [](const auto& info) {
+                           return test_names::Words(info.index, "unknowns", info.param);
+                         });
 
 struct CountCase {
   const char* unknowns;
   const char* message;
 };
+
+void PrintTo(const CountCase& c, std::ostream* os) {
+  *os << c.unknowns;
+}
 
 class UnknownCountTest : public ::testing::TestWithParam<CountCase> {};
 
@@ -201,7 +214,11 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"Mh Q A U",
                   "You have chosen more than three unknowns, please reselect just three !"},
         CountCase{"Th0 Tc0 Mh Mc Q A U",
-                  "You have chosen more than three unknowns, please reselect just three !"}));
+                  "You have chosen more than three unknowns, please reselect just three !"}),
+    [](const auto& info) {
+      const auto& c = info.param;
+      return test_names::Words(info.index, "unknowns", c.unknowns);
+    });
 
 TEST(SolveThermal, CountIsCheckedBeforeAnyEntryIsRead) {
   ThermalInputs in = CompleteInputs(MaskOf("Mh Q A U"));

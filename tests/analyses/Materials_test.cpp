@@ -1,11 +1,17 @@
-#include "design/Materials.h"
+#include "analyses/Materials.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "ParamNames.h"
 
 #include "common/Errors.h"
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 struct MaterialCase {
   const char* item;
@@ -13,6 +19,10 @@ struct MaterialCase {
   char separator;
   double expected;
 };
+
+void PrintTo(const MaterialCase& c, std::ostream* os) {
+  *os << c.item << " '" << c.entry << "'";
+}
 
 class WallConductivityTest : public ::testing::TestWithParam<MaterialCase> {};
 
@@ -33,7 +43,11 @@ INSTANTIATE_TEST_SUITE_P(Materials, WallConductivityTest,
                                            MaterialCase{"Other material", "12,5", ',', 12.5},
                                            MaterialCase{"Other material", " 60.5 ", '.', 60.5},
                                            MaterialCase{"Other material", "0", '.', 0},
-                                           MaterialCase{"Other material", "-3", '.', -3}));
+                                           MaterialCase{"Other material", "-3", '.', -3}),
+                         [](const auto& info) {
+                           const auto& c = info.param;
+                           return test_names::Words(info.index, c.item, c.entry);
+                         });
 
 TEST(Materials, OtherMaterialWithoutANumberIsAConversionError) {
   for (const char* entry : {"", "   ", "abc", "12.5"}) {

@@ -1,4 +1,4 @@
-#include "design/TubeBankTables.h"
+#include "analyses/TubeBankTables.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "ParamNames.h"
 #include "common/FloatingPoint.h"
 
 namespace calvora {
 namespace {
+
+using test_names::PrintTo;
 
 using Lookup = std::function<double(double, double)>;
 
