@@ -11,7 +11,7 @@
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
 #include "design/TubeBankTables.h"
-#include "design/ui/Combi2.h"
+#include "design/ui/DesignDialog.h"
 
 TInlinedlg* Inlinedlg = nullptr;
 
@@ -57,17 +57,16 @@ QWidget* BankTableView(const QString& name, const QString& title, const QStringL
   return view;
 }
 
-std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineEdit* sn) {
+std::optional<SpacingRatios> TSpacingDialog::readRatios() const {
   const char separator = PlatformDecimalSeparator();
-  const QLineEdit* diameter = Combi2Dlg ? Combi2Dlg->findChild<QLineEdit*>("Edit9") : nullptr;
-  if (!diameter)
+  if (!outsideDiameter_)
     return std::nullopt;
+  const QString diameter = outsideDiameter_();
   const std::optional<double> spValue =
-      calvora::TryParseNumber(sp->text().toStdString(), separator);
+      calvora::TryParseNumber(sp_->text().toStdString(), separator);
   const std::optional<double> snValue =
-      calvora::TryParseNumber(sn->text().toStdString(), separator);
-  const std::optional<double> d =
-      calvora::TryParseNumber(diameter->text().toStdString(), separator);
+      calvora::TryParseNumber(sn_->text().toStdString(), separator);
+  const std::optional<double> d = calvora::TryParseNumber(diameter.toStdString(), separator);
   if (!spValue || !snValue || !d)
     return std::nullopt;
   return SpacingRatios{*spValue / *d, *snValue / *d};
@@ -86,7 +85,7 @@ void TSpacingDialog::fitSpacingEntries() {
 }
 
 std::optional<SpacingRatios> TSpacingDialog::ratiosInRange(double spMinimum) {
-  const std::optional<SpacingRatios> ratios = ReadSpacingRatios(sp_, sn_);
+  const std::optional<SpacingRatios> ratios = readRatios();
   if (!ratios) {
     ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kPleaseEnterRequiredData));
     return std::nullopt;
@@ -102,8 +101,7 @@ std::optional<SpacingRatios> TSpacingDialog::ratiosInRange(double spMinimum) {
 
 void TSpacingDialog::cancelClicked() {
   close();
-  if (Combi2Dlg)
-    Combi2Dlg->clearCrossFlowArrangement();
+  emit cancelled();
 }
 
 TInlinedlg::TInlinedlg(QWidget* parent) : TSpacingDialog(parent) {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -21,13 +22,11 @@ QWidget* BankTableView(const QString& name, const QString& title, const QStringL
 // the platform's notation, so it reads back as the number it shows.
 QString PlatformNumberText(QString pointText);
 
-// Sp/d and Sn/d from the two spacing entries and the design screen's outside
-// diameter (Edit9); nothing when one of the three texts is not a number.
+// Sp/d and Sn/d of the two spacing entries.
 struct SpacingRatios {
   double sp = 0;
   double sn = 0;
 };
-std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineEdit* sn);
 
 // What the two spacing dialogs share: their Sp (Edit1) and Sn (Edit2) entries,
 // which each dialog creates in its own layout, and their Cancel.
@@ -36,6 +35,13 @@ class TSpacingDialog : public TDesignDialog {
   using TDesignDialog::TDesignDialog;
 
   void clearSpacings();
+  QLineEdit* spEntry() const { return sp_; }
+  QLineEdit* snEntry() const { return sn_; }
+  // Where OK reads the tube outside diameter the ratios divide by: the text of
+  // the design screen's Edit9 at that moment.
+  void setOutsideDiameterSource(std::function<QString()> source) {
+    outsideDiameter_ = std::move(source);
+  }
 
  protected:
   // Both entries wide enough for a pitch of eight digits in the screen's font.
@@ -43,11 +49,17 @@ class TSpacingDialog : public TDesignDialog {
   // The ratios when all three texts are numbers and Sp/d lies in [spMinimum, 3]
   // and Sn/d in [1.25, 3]; otherwise shows why and gives nothing.
   std::optional<SpacingRatios> ratiosInRange(double spMinimum);
-  // Closes the dialog and clears the design screen's arrangement choice.
+  // Closes the dialog and asks the design screen to clear its arrangement choice.
   void cancelClicked();
 
   QLineEdit* sp_ = nullptr;
   QLineEdit* sn_ = nullptr;
+
+ private:
+  // Sp/d and Sn/d; nothing when one of the three texts is not a number.
+  std::optional<SpacingRatios> readRatios() const;
+
+  std::function<QString()> outsideDiameter_;
 };
 
 // Tube pitches of an in-line bank (Edit1 Sp, Edit2 Sn) beside the tables of c and

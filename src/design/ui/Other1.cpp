@@ -9,15 +9,14 @@
 #include "common/Numbers.h"
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
 
 TOther1dlg* Other1dlg = nullptr;
 
 namespace dt = calvora::design;
 
 TOtherFluidDialog::TOtherFluidDialog(const QString& objectName, const QString& caption,
-                                     const QString& heading, bool inner, QWidget* parent)
-    : TDesignDialog(parent), inner_(inner) {
+                                     const QString& heading, QWidget* parent)
+    : TDesignDialog(parent) {
   setObjectName(objectName);
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
@@ -55,15 +54,9 @@ void TOtherFluidDialog::okClicked() {
 
 void TOtherFluidDialog::cancelClicked() {
   close();
-  if (!Combi2Dlg)
-    return;
-  if (inner_) {
-    Combi2Dlg->resetInnerFluidOfShowingPage();
-  } else {
-    Combi2Dlg->resetOuterFluidOfShowingPage();
-  }
+  emit cancelled();
 }
 
 TOther1dlg::TOther1dlg(QWidget* parent)
     : TOtherFluidDialog("Other1dlg", DesignText(dt::kOther1Caption), DesignText(dt::kOther1Heading),
-                        true, parent) {}
+                        parent) {}

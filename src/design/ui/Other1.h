@@ -9,13 +9,13 @@ class QLineEdit;
 // A fluid-data dialog: four entries (specific heat, dynamic viscosity,
 // conductivity, density: Edit1 to Edit4) for a fluid the user describes.
 // Shown modelessly by the design screen, which stays disabled until OK
-// succeeds, Cancel is pressed or the window is closed.
+// succeeds, Cancel is pressed or the window is closed; Cancel resets the
+// screen's choice of this fluid.
 class TOtherFluidDialog : public TDesignDialog {
   Q_OBJECT
  public:
-  // `inner`: the dialog of the inner fluid (Cancel resets the inner choice).
   TOtherFluidDialog(const QString& objectName, const QString& caption, const QString& heading,
-                    bool inner, QWidget* parent);
+                    QWidget* parent);
 
   QLineEdit* entry(int index) const { return entries_[index]; }
 
@@ -23,7 +23,6 @@ class TOtherFluidDialog : public TDesignDialog {
   void okClicked();
   void cancelClicked();
 
-  bool inner_;
   std::array<QLineEdit*, 4> entries_{};
 };
 

@@ -1,7 +1,7 @@
 #include "design/ui/Other2.h"
 
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
+#include "design/ui/DesignDialog.h"
 
 TOther2dlg* Other2dlg = nullptr;
 
@@ -9,4 +9,4 @@ namespace dt = calvora::design;
 
 TOther2dlg::TOther2dlg(QWidget* parent)
     : TOtherFluidDialog("Other2dlg", DesignText(dt::kOther2Caption), DesignText(dt::kOther2Heading),
-                        false, parent) {}
+                        parent) {}

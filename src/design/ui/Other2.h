@@ -2,7 +2,7 @@
 
 #include "design/ui/Other1.h"
 
-// The fluid-data dialog of the outer fluid; Cancel resets the outer choice.
+// The fluid-data dialog of the outer fluid.
 class TOther2dlg : public TOtherFluidDialog {
   Q_OBJECT
  public:

@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 
 #include "design/DesignReport.h"
 #include "design/DesignResult.h"
 
+class QLabel;
 class QLineEdit;
 
 // The design results screen: the 23 fields Edit1 to Edit23 of a DesignResult in
@@ -18,12 +20,23 @@ class TResults2 : public QDialog {
 
   void showResults(const calvora::DesignResult& result);
 
+  // Where the report's input part comes from: the design screen and its dialogs
+  // as displayed when the report is made.
+  void setReportInputs(std::function<calvora::DesignReportSnapshot()> inputs) {
+    reportInputs_ = std::move(inputs);
+  }
+
   // The design report as it would be saved (or printed) now, from the design
   // screen, its dialogs and this screen as displayed.
   calvora::DesignReportSnapshot snapshot() const;
   QStringList reportLines(bool printed) const;
 
   void reject() override;  // Esc answers like "Back"
+
+ signals:
+  // The screen closed ("Back", Esc, close box); "Quit" also asks to end the program.
+  void closed();
+  void quitRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -34,6 +47,10 @@ class TResults2 : public QDialog {
   QLineEdit* field(int number) const { return fields_[number - 1]; }
 
   QLineEdit* fields_[23] = {};
+  QLabel* prompts_[13] = {};  // captions of Edit1 to Edit13
+  QLabel* columnHeads_[2] = {};
+  QLabel* propertyCaptions_[4] = {};
+  std::function<calvora::DesignReportSnapshot()> reportInputs_;
   QWidget* heatTransferGroup_ = nullptr;
   QWidget* pressureGroup_ = nullptr;
   QWidget* inletGroup_ = nullptr;

@@ -10,7 +10,6 @@
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
 #include "design/TubeBankTables.h"
-#include "design/ui/Combi2.h"
 #include "design/ui/Linearr.h"
 
 TStaggerdlg* Staggerdlg = nullptr;
