@@ -1,7 +1,6 @@
 #include "design/ui/Other2.h"
 
 #include "design/DesignCaptions.h"
-#include "design/ui/DesignDialog.h"
 
 TOther2dlg* Other2dlg = nullptr;
 

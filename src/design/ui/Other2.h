@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/ui/Other1.h"
+#include "design/ui/OtherFluidDialog.h"
 
 // The fluid-data dialog of the outer fluid.
 class TOther2dlg : public TOtherFluidDialog {

@@ -6,7 +6,7 @@
 #include "analyses/DoublePipe.h"
 #include "common/Errors.h"
 #include "design/ui/Combi2.h"
-#include "design/ui/Other1.h"
+#include "design/ui/OtherFluidDialog.h"
 
 // Readers the page runners share: they copy a control's state into an input
 // record.

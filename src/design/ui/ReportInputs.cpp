@@ -10,7 +10,7 @@
 #include "common/ui/RadioGroup.h"
 #include "design/ui/Arangem.h"
 #include "design/ui/Combi2.h"
-#include "design/ui/Linearr.h"
+#include "design/ui/SpacingDialog.h"
 
 namespace {
 

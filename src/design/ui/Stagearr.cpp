@@ -10,7 +10,7 @@
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
 #include "design/TubeBankTables.h"
-#include "design/ui/Linearr.h"
+#include "design/ui/SpacingDialog.h"
 
 TStaggerdlg* Staggerdlg = nullptr;
 
