@@ -9,11 +9,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
-#include "design/ui/Combi2.h"
-#include "shell/Centre.h"
 #include "thermal/InputCaptions.h"
-#include "thermal/ui/Combi1.h"
 
 TMainform* Mainform = nullptr;
 
@@ -118,14 +116,8 @@ TMainform::TMainform(QWidget* parent) : QWidget(parent) {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(BitBtn1, &QPushButton::clicked, this, [this] {
-    Combi1Dlg->show();
-    hide();
-  });
-  connect(BitBtn2, &QPushButton::clicked, this, [this] {
-    Combi2Dlg->show();
-    hide();
-  });
+  connect(BitBtn1, &QPushButton::clicked, this, &TMainform::thermalAnalysisChosen);
+  connect(BitBtn2, &QPushButton::clicked, this, &TMainform::designChosen);
   connect(BitBtn3, &QPushButton::clicked, this, &TMainform::close);
   connect(BitBtn4, &QPushButton::clicked, this,
           [] { OpenHelpTopic(QString::fromUtf8(kHelpTopic)); });

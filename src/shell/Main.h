@@ -19,6 +19,9 @@ class TMainform : public QWidget {
  signals:
   // Emitted when the main menu closes, just before the application is told to quit.
   void programEnding();
+  // The thermal analysis (BitBtn1) or the design calculation (BitBtn2) was chosen.
+  void thermalAnalysisChosen();
+  void designChosen();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

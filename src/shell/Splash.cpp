@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "shell/Centre.h"
+#include "common/ui/Centre.h"
 
 TSplashform* Splashform = nullptr;
 

@@ -411,8 +411,11 @@ class Combi2Test : public QObject {
     QTest::addColumn<bool>("byClick");
     for (const char* diameter : {"", "abc", " "}) {
       for (int item : {0, 1}) {
-        QTest::addRow("'%s' item %d click", diameter, item) << diameter << item << true;
-        QTest::addRow("'%s' item %d code", diameter, item) << diameter << item << false;
+        const char* arrangement = item == 0 ? "in line" : "staggered";
+        QTest::addRow("diameter '%s', %s by click", diameter, arrangement)
+            << diameter << item << true;
+        QTest::addRow("diameter '%s', %s by code", diameter, arrangement)
+            << diameter << item << false;
       }
     }
   }

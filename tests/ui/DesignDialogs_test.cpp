@@ -138,13 +138,14 @@ class DesignDialogsTest : public QObject {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<bool>("accepted");
     for (int side : {1, 2}) {
-      QTest::addRow("%d numbers", side)
+      const char* fluid = side == 1 ? "inner" : "outer";
+      QTest::addRow("%s, numbers", fluid)
           << side << QStringList{"1005", "1.8e-5", "0", "1.2"} << true;
-      QTest::addRow("%d letters in density", side)
+      QTest::addRow("%s, letters in density", fluid)
           << side << QStringList{"1005", "1.8e-5", "0.026", "abc"} << false;
-      QTest::addRow("%d empty specific heat", side)
+      QTest::addRow("%s, empty specific heat", fluid)
           << side << QStringList{"", "1.8e-5", "0.026", "1.2"} << false;
-      QTest::addRow("%d blank viscosity", side)
+      QTest::addRow("%s, blank viscosity", fluid)
           << side << QStringList{"1005", " ", "0.026", "1.2"} << false;
     }
   }

@@ -35,6 +35,20 @@
 
 namespace {
 
+// Shows `result` as a run of the showing page would: its iteration and
+// pressure-drop boxes decide what is visible.
+void ShowDesignResults(const calvora::DesignResult& result) {
+  const int page = Combi2Dlg->showingPageIndex();
+  const bool iteration = page >= 0 && Combi2Dlg->iterationBox(page)->isChecked();
+  const bool pressure = page >= 0 && Combi2Dlg->pressureBox(page)->isChecked();
+  emit Combi2Dlg->resultsReady(
+      calvora::ResultsOutcome(result, iteration, pressure, PlatformDecimalSeparator()));
+}
+
+}  // namespace
+
+namespace {
+
 template <typename T = QWidget>
 T* Get(QWidget* screen, const char* name) {
   T* widget = screen->findChild<T*>(name);
@@ -203,11 +217,13 @@ class Results2Test : public QObject {
                                {"CheckBox4", "CheckBox3"},
                                {"CheckBox6", "CheckBox5"},
                                {"CheckBox8", "CheckBox7"}};
+    const char* pages[4] = {"double pipe", "cross flow", "shell and tube", "compacts"};
     for (int page = 0; page < 4; ++page) {
       for (int combination = 0; combination < 4; ++combination) {
         const bool iterate = combination & 1;
         const bool drops = combination & 2;
-        QTest::addRow("page %d iterate %d drops %d", page, iterate, drops)
+        QTest::addRow("%s, %s, %s", pages[page], iterate ? "iteration" : "no iteration",
+                      drops ? "pressure drops" : "no pressure drops")
             << page << boxes[page][0] << boxes[page][1] << iterate << drops;
       }
     }

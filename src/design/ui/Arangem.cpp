@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
+#include "design/ui/DesignDialog.h"
 
 TArrangem* Arrangem = nullptr;
 

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <optional>
 
 #include "analyses/CompactSurfaces.h"
 #include "analyses/Materials.h"
@@ -21,22 +22,14 @@
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
 #include "common/Numbers.h"
+#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"
-#include "design/ui/Arangem.h"
-#include "design/ui/Crosmix.h"
-#include "design/ui/Linearr.h"
-#include "design/ui/Other1.h"
-#include "design/ui/Other2.h"
 #include "design/ui/PageRuns.h"
-#include "design/ui/Pressu.h"
-#include "design/ui/Stagearr.h"
 #include "properties/FluidTables.h"
-#include "shell/Centre.h"
-#include "shell/Main.h"
 
 TCombi2Dlg* Combi2Dlg = nullptr;
 
@@ -80,16 +73,18 @@ QLineEdit* NamedEdit(const QString& name, const QString& hint, QWidget* parent) 
   return edit;
 }
 
-// Prompts in the first column, edit boxes in the second.
+// Prompts in the first column, edit boxes in the second; `entries` receives
+// them in the order of `rows`.
 template <std::size_t N>
 QGridLayout* EntryGrid(const std::array<dt::EntryRow, N>& rows, const QString& hint,
-                       QWidget* page) {
+                       std::array<PageEntry, N>& entries, QWidget* page) {
   auto* grid = new QGridLayout;
-  int row = 0;
-  for (const dt::EntryRow& entry : rows) {
-    grid->addWidget(NamedLabel(Q(entry.promptName), entry.caption, page), row, 0);
-    grid->addWidget(NamedEdit(Q(entry.editName), hint, page), row, 1);
-    ++row;
+  for (std::size_t row = 0; row < N; ++row) {
+    const dt::EntryRow& entry = rows[row];
+    entries[row] = {NamedLabel(Q(entry.promptName), entry.caption, page),
+                    NamedEdit(Q(entry.editName), hint, page)};
+    grid->addWidget(entries[row].prompt, static_cast<int>(row), 0);
+    grid->addWidget(entries[row].edit, static_cast<int>(row), 1);
   }
   grid->setColumnStretch(0, 1);
   return grid;
@@ -97,6 +92,7 @@ QGridLayout* EntryGrid(const std::array<dt::EntryRow, N>& rows, const QString& h
 
 struct FluidBlock {
   RadioGroup* group;
+  PageEntry temperature;
   QLabel* range;
 };
 
@@ -110,13 +106,15 @@ FluidBlock AddFluidBlock(QGridLayout* grid, int column, const QString& groupName
   group->setItemIndex(0);
   auto* column_layout = new QVBoxLayout;
   column_layout->addWidget(group);
-  column_layout->addWidget(NamedLabel(editName + "Prompt", tempCaption, page));
-  column_layout->addWidget(NamedEdit(editName, hint, page));
+  const PageEntry temperature = {NamedLabel(editName + "Prompt", tempCaption, page),
+                                 NamedEdit(editName, hint, page)};
+  column_layout->addWidget(temperature.prompt);
+  column_layout->addWidget(temperature.edit);
   QLabel* range = NamedLabel(rangeName, initialRange, page);
   column_layout->addWidget(range);
   column_layout->addStretch(1);
   grid->addLayout(column_layout, 0, column);
-  return {group, range};
+  return {group, temperature, range};
 }
 
 QCheckBox* NamedCheckBox(const QString& name, std::string_view caption, QWidget* parent) {
@@ -190,7 +188,7 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
     connectPage(page);
 
   // FormCreate: the first surface of the compacts list.
-  findChild<QComboBox*>("ComboBox1")->setCurrentIndex(0);
+  compact_.surfaces->setCurrentIndex(0);
 }
 
 QWidget* TCombi2Dlg::buildDoublePipePage() {
@@ -199,17 +197,18 @@ QWidget* TCombi2Dlg::buildDoublePipePage() {
   const QString hint = "Use tab key to move cursor";
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  left->addLayout(EntryGrid(dt::kDoublePipeEntries, hint, page));
-  PageControls& c = pages_[kDoublePipe];
+  left->addLayout(EntryGrid(dt::kDoublePipeEntries, hint, doublePipe_.entries, page));
+  PageFluids& c = doublePipe_.fluids;
   QVBoxLayout* right = buildFluidsAndMaterial(
       c,
       {"RadioGroup1", "Edit19", "Label35", "RadioGroup2", "Edit20", "Label36",
        dt::kDoublePipeInitialRange, "RadioGroup3", "Label34", nullptr, "Edit28", false},
       hint, left, columns, page);
-  flowCondition_ = new RadioGroup("RadioGroup4", Q(dt::kFlowConditionCaption),
-                                  {Q(dt::kParallelFlow), Q(dt::kCounterFlow)}, 1, page);
-  flowCondition_->setEnabled(false);
-  right->addWidget(flowCondition_);
+  RadioGroup*& flowCondition = doublePipe_.flowCondition;
+  flowCondition = new RadioGroup("RadioGroup4", Q(dt::kFlowConditionCaption),
+                                 {Q(dt::kParallelFlow), Q(dt::kCounterFlow)}, 1, page);
+  flowCondition->setEnabled(false);
+  right->addWidget(flowCondition);
   c.pressure = NamedCheckBox("CheckBox1", dt::kPressureDropsQuestion, page);
   c.iteration = NamedCheckBox("CheckBox2", dt::kIterationQuestion, page);
   right->addWidget(c.pressure);
@@ -224,23 +223,24 @@ QWidget* TCombi2Dlg::buildCrossFlowPage() {
   page->setObjectName(Q(dt::kCrossFlowPage));
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  left->addLayout(EntryGrid(dt::kCrossFlowEntries, "You can use tab to move cursor", page));
-  PageControls& c = pages_[kCrossFlow];
+  left->addLayout(
+      EntryGrid(dt::kCrossFlowEntries, "You can use tab to move cursor", crossFlow_.entries, page));
+  PageFluids& c = crossFlow_.fluids;
   QVBoxLayout* right = buildFluidsAndMaterial(
       c,
       {"RadioGroup5", "Edit21", "Label37", "RadioGroup6", "Edit22", "Label38",
        dt::kCrossFlowInitialRange, "RadioGroup7", "Label33", nullptr, "Edit29", false},
       {}, left, columns, page);
-  arrangement_ = new RadioGroup("RadioGroup8", Q(dt::kFlowConditionCaption),
-                                {Q(dt::kInLineArrangement), Q(dt::kStaggeredArrangement)}, 1, page);
-  right->addWidget(arrangement_);
+  RadioGroup*& arrangement = crossFlow_.arrangement;
+  arrangement = new RadioGroup("RadioGroup8", Q(dt::kFlowConditionCaption),
+                               {Q(dt::kInLineArrangement), Q(dt::kStaggeredArrangement)}, 1, page);
+  right->addWidget(arrangement);
   c.pressure = NamedCheckBox("CheckBox3", dt::kPressureDropQuestion, page);
   c.iteration = NamedCheckBox("CheckBox4", dt::kIterationQuestion, page);
   right->addWidget(c.pressure);
   right->addWidget(c.iteration);
   right->addStretch(1);
   columns->addLayout(right);
-  outsideDiameter_ = page->findChild<QLineEdit*>("Edit9");
   return page;
 }
 
@@ -250,9 +250,9 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   const QString hint = "Tab will move the cursor !!";
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  QGridLayout* entries = EntryGrid(dt::kShellAndTubeEntries, hint, page);
+  QGridLayout* entries = EntryGrid(dt::kShellAndTubeEntries, hint, shellAndTube_.entries, page);
   // "Number of baffles" carries its range on a second line.
-  auto* bafflesPrompt = page->findChild<QLabel*>("Edit25Prompt");
+  QLabel* bafflesPrompt = shellAndTube_.entries[ShellAndTubePage::kBaffles].prompt;
   auto* bafflesRange = NamedLabel("Label48", dt::kBafflesRange, page);
   const int bafflesRow = 3;
   entries->removeWidget(bafflesPrompt);
@@ -262,7 +262,7 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   bafflesBox->addWidget(bafflesRange);
   entries->addLayout(bafflesBox, bafflesRow, 0);
   left->addLayout(entries);
-  PageControls& c = pages_[kShellAndTube];
+  PageFluids& c = shellAndTube_.fluids;
   QVBoxLayout* right = buildFluidsAndMaterial(
       c,
       {"RadioGroup9", "Edit23", "Label40", "RadioGroup10", "Edit24", "Label41",
@@ -274,6 +274,7 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   right->addWidget(c.iteration);
   auto* arrangementRow = new QHBoxLayout;
   auto* picture = new QPushButton(page);
+  shellAndTube_.layoutButton = picture;
   picture->setObjectName("BitBtn1");
   picture->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   picture->setIconSize(QSize(32, 32));
@@ -285,7 +286,7 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   right->addLayout(arrangementRow);
   right->addStretch(1);
   columns->addLayout(right);
-  connect(picture, &QPushButton::clicked, this, [this] { openDialog(Arrangem); });
+  connect(picture, &QPushButton::clicked, this, &TCombi2Dlg::tubeLayoutWanted);
   return page;
 }
 
@@ -333,6 +334,7 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   headings->addStretch(1);
   left->addLayout(headings);
   auto* surfaces = new QComboBox(page);
+  compact_.surfaces = surfaces;
   surfaces->setObjectName("ComboBox1");
   surfaces->setToolTip("Chooses the correct combination");
   surfaces->setFont(fixed);
@@ -341,11 +343,12 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   left->addWidget(surfaces);
 
   // The entries of this page carry hints only on Edit36 to Edit39.
-  QGridLayout* entries = EntryGrid(dt::kCompactEntries, {}, page);
-  for (const char* name : {"Edit36", "Edit37", "Edit38", "Edit39"})
-    page->findChild<QLineEdit*>(name)->setToolTip("Tab will move the cursor !!");
+  QGridLayout* entries = EntryGrid(dt::kCompactEntries, {}, compact_.entries, page);
+  for (CompactPage::Entry entry : {CompactPage::kLength, CompactPage::kTubes,
+                                   CompactPage::kOuterMassFlow, CompactPage::kInnerMassFlow})
+    compact_.entries[entry].edit->setToolTip("Tab will move the cursor !!");
   left->addLayout(entries);
-  PageControls& c = pages_[kCompacts];
+  PageFluids& c = compact_.fluids;
   QVBoxLayout* right = buildFluidsAndMaterial(
       c,
       {"RadioGroup14", "Edit33", "Label45", "RadioGroup13", "Edit34", "Label44",
@@ -363,7 +366,7 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
 // The inner and outer fluid choices below the page's entries (closing the left
 // column), then the material choice and its conductivity entry at the top of the
 // right column, which is returned for the page's further controls.
-QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageControls& c, const FluidPageNames& names,
+QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageFluids& c, const FluidPageNames& names,
                                                 const QString& hint, QVBoxLayout* left,
                                                 QHBoxLayout* columns, QWidget* page) {
   const QStringList items = names.liquids ? LiquidItems() : Items(calvora::kFluidItems);
@@ -382,8 +385,10 @@ QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageControls& c, const FluidPage
 
   auto* right = new QVBoxLayout;
   c.inner = inner.group;
+  c.innerTemperature = inner.temperature;
   c.innerRange = inner.range;
   c.outer = outer.group;
+  c.outerTemperature = outer.temperature;
   c.outerRange = outer.range;
   c.material = new RadioGroup(names.material, Q(dt::kMaterialCaption),
                               Items(calvora::kMaterialItems), 1, page);
@@ -404,7 +409,7 @@ QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageControls& c, const FluidPage
 }
 
 void TCombi2Dlg::connectPage(int page) {
-  PageControls& c = pages_[page];
+  PageFluids& c = *fluids_[page];
   c.conductivity->hide();
   for (QLabel* prompt : c.conductivityPrompts)
     prompt->hide();
@@ -420,9 +425,10 @@ void TCombi2Dlg::connectPage(int page) {
     connect(c.iteration, &QCheckBox::toggled, this, &TCombi2Dlg::doublePipeIterationToggled);
   } else if (page == kCrossFlow) {
     connect(c.iteration, &QCheckBox::toggled, this, &TCombi2Dlg::crossFlowIterationToggled);
-    connect(arrangement_, &RadioGroup::itemIndexChanged, this,
+    connect(crossFlow_.arrangement, &RadioGroup::itemIndexChanged, this,
             &TCombi2Dlg::crossFlowArrangementChosen);
-    connect(outsideDiameter_, &QLineEdit::textChanged, this, &TCombi2Dlg::outsideDiameterChanged);
+    connect(crossFlow_.entries[CrossFlowPage::kTubeOutsideDiameter].edit, &QLineEdit::textChanged,
+            this, &TCombi2Dlg::outsideDiameterEdited);
   }
 }
 
@@ -484,27 +490,27 @@ void TCombi2Dlg::changeEvent(QEvent* event) {
 void TCombi2Dlg::resetInnerFluidOfShowingPage() {
   const int page = showingPageIndex();
   if (page >= 0)
-    pages_[page].inner->setItemIndex(0);
+    fluids_[page]->inner->setItemIndex(0);
 }
 
 void TCombi2Dlg::resetOuterFluidOfShowingPage() {
   const int page = showingPageIndex();
   if (page >= 0)
-    pages_[page].outer->setItemIndex(0);
+    fluids_[page]->outer->setItemIndex(0);
 }
 
 void TCombi2Dlg::uncheckPressureBoxOfShowingPage() {
   const int page = showingPageIndex();
   if (page >= 0)
-    pages_[page].pressure->setChecked(false);
+    fluids_[page]->pressure->setChecked(false);
 }
 
 void TCombi2Dlg::uncheckCrossFlowIteration() {
-  pages_[kCrossFlow].iteration->setChecked(false);
+  crossFlow_.fluids.iteration->setChecked(false);
 }
 
 void TCombi2Dlg::clearCrossFlowArrangement() {
-  arrangement_->setItemIndex(-1);
+  crossFlow_.arrangement->setItemIndex(-1);
 }
 
 void TCombi2Dlg::reject() {
@@ -513,19 +519,17 @@ void TCombi2Dlg::reject() {
 
 void TCombi2Dlg::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (Mainform)
-    Mainform->show();
+  emit closed();
 }
 
 void TCombi2Dlg::quitClicked() {
   close();
-  if (Mainform)
-    Mainform->close();
+  emit quitRequested();
 }
 
 void TCombi2Dlg::okClicked() {
   const QString caption = showingPageCaption();
-  void (*run)(calvora::Messages&) = nullptr;
+  calvora::DesignOutcome (*run)(calvora::Messages&) = nullptr;
   if (caption == Q(dt::kDoublePipePage)) {
     run = RunDoublePipePage;
   } else if (caption == Q(dt::kCrossFlowPage)) {
@@ -535,8 +539,12 @@ void TCombi2Dlg::okClicked() {
   } else if (caption == Q(dt::kCompactsPage)) {
     run = RunCompactPage;
   }
-  if (run)
-    RunPageGuarded(this, run);
+  if (!run)
+    return;
+  std::optional<calvora::DesignOutcome> outcome;
+  RunPageGuarded(this, [&](calvora::Messages& messages) { outcome = run(messages); });
+  if (outcome && outcome->showsResults())
+    emit resultsReady(*outcome);
 }
 
 void RunPageGuarded(QWidget* parent, const std::function<void(calvora::Messages&)>& run) {
@@ -547,7 +555,7 @@ void RunPageGuarded(QWidget* parent, const std::function<void(calvora::Messages&
 void TCombi2Dlg::fluidChanged(int page, bool inner, int index) {
   if (index < 0)
     return;
-  PageControls& c = pages_[page];
+  PageFluids& c = *fluids_[page];
   QLabel* range = inner ? c.innerRange : c.outerRange;
   if (index != kOtherItem) {
     range->setText(Q(dt::kRangeTexts[index]));
@@ -561,16 +569,16 @@ void TCombi2Dlg::fluidChanged(int page, bool inner, int index) {
     c.pressure->setEnabled(false);
   }
   if (inner) {
-    openDialog(Other1dlg);
+    emit innerFluidDataWanted();
   } else {
-    openDialog(Other2dlg);
+    emit outerFluidDataWanted();
   }
   range->setText(
       Q(page == kCrossFlow && inner ? dt::kCrossFlowInnerAnyValue : dt::kRangeTexts[kOtherItem]));
 }
 
 void TCombi2Dlg::materialChanged(int page, int index) {
-  PageControls& c = pages_[page];
+  PageFluids& c = *fluids_[page];
   const bool other = index == kOtherMaterialItem;
   c.conductivity->setVisible(other);
   for (QLabel* prompt : c.conductivityPrompts)
@@ -578,35 +586,32 @@ void TCombi2Dlg::materialChanged(int page, int index) {
 }
 
 void TCombi2Dlg::pressureBoxToggled(int page, bool checked) {
-  if (!checked || !Pressdlg)
-    return;
-  Pressdlg->prepareForPage(page);
-  openDialog(Pressdlg);
+  if (checked)
+    emit pressureDataWanted(page);
 }
 
 void TCombi2Dlg::doublePipeIterationToggled(bool checked) {
-  flowCondition_->setEnabled(checked);
-  flowCondition_->setItemIndex(checked ? 0 : -1);
+  doublePipe_.flowCondition->setEnabled(checked);
+  doublePipe_.flowCondition->setItemIndex(checked ? 0 : -1);
 }
 
 void TCombi2Dlg::crossFlowIterationToggled(bool checked) {
   if (checked)
-    openDialog(Crossmix);
+    emit mixingWanted();
 }
 
 void TCombi2Dlg::crossFlowArrangementChosen(int index) {
   if (index < 0)
     return;
   const char separator = PlatformDecimalSeparator();
+  const QLineEdit* outsideDiameter = crossFlow_.entries[CrossFlowPage::kTubeOutsideDiameter].edit;
   const std::optional<double> diameter =
-      calvora::TryParseNumber(outsideDiameter_->text().toStdString(), separator);
+      calvora::TryParseNumber(outsideDiameter->text().toStdString(), separator);
   if (!diameter) {
     ShowMessage(this, calvora::MessageKind::Warning, Q(dt::kOuterDiameterFirstMessage));
-    arrangement_->setItemIndex(-1);
+    crossFlow_.arrangement->setItemIndex(-1);
     return;
   }
-  if (!Inlinedlg || !Staggerdlg)
-    return;
   const double d = *diameter;
   auto bound = [separator](double value) {
     return QString::fromStdString(calvora::FormatFixed(value, 10, 4, separator));
@@ -614,19 +619,14 @@ void TCombi2Dlg::crossFlowArrangementChosen(int index) {
   const QString lower = bound(1.25 * d);
   const QString upper = bound(3 * d);
   if (index == 0) {
-    openDialog(Inlinedlg);
-    Inlinedlg->setBounds(Q(dt::kGreaterThan) + lower, Q(dt::kInLineLessThan) + upper);
+    emit inLineSpacingWanted(Q(dt::kGreaterThan) + lower, Q(dt::kInLineLessThan) + upper);
   } else {
-    Staggerdlg->setBounds(bound(0.6 * d), Q(dt::kStaggeredLessThan) + upper, lower,
-                          Q(dt::kStaggeredLessThan) + upper);
-    openDialog(Staggerdlg);
+    emit staggeredSpacingWanted(bound(0.6 * d), Q(dt::kStaggeredLessThan) + upper, lower,
+                                Q(dt::kStaggeredLessThan) + upper);
   }
 }
 
-void TCombi2Dlg::outsideDiameterChanged() {
-  arrangement_->setItemIndex(-1);
-  if (Inlinedlg)
-    Inlinedlg->clearSpacings();
-  if (Staggerdlg)
-    Staggerdlg->clearSpacings();
+void TCombi2Dlg::outsideDiameterEdited() {
+  crossFlow_.arrangement->setItemIndex(-1);
+  emit outsideDiameterChanged();
 }

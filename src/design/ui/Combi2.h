@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
 #include <string_view>
+
+#include "design/DesignOutcome.h"
+#include "design/ui/DesignText.h"
 
 class QCheckBox;
 class QHBoxLayout;
@@ -20,16 +24,114 @@ namespace calvora {
 class Messages;
 }
 
-// A text of the design captions as a QString.
-inline QString DesignText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// An entry of a design page: its prompt (EditNPrompt) and its edit box (EditN).
+struct PageEntry {
+  QLabel* prompt = nullptr;
+  QLineEdit* edit = nullptr;
+};
+
+// What every design page has: the two fluid choices with their inlet
+// temperatures and range labels, the tube material with the conductivity entry
+// shown for "Other", and the pressure-drop and iteration questions.
+struct PageFluids {
+  RadioGroup* inner = nullptr;
+  PageEntry innerTemperature;
+  QLabel* innerRange = nullptr;
+  RadioGroup* outer = nullptr;
+  PageEntry outerTemperature;
+  QLabel* outerRange = nullptr;
+  RadioGroup* material = nullptr;
+  QLineEdit* conductivity = nullptr;
+  QList<QLabel*> conductivityPrompts;
+  QCheckBox* pressure = nullptr;
+  QCheckBox* iteration = nullptr;
+};
+
+// "Double pipe": Edit1 to Edit7; RadioGroup1 (inner, Edit19), RadioGroup2
+// (outer, Edit20), RadioGroup3 (material, Edit28), CheckBox1 (pressure drops),
+// CheckBox2 (iteration), RadioGroup4 (flow condition).
+struct DoublePipePage {
+  enum Entry {
+    kInnerTubeInsideDiameter,
+    kInnerTubeOutsideDiameter,
+    kOuterTubeInsideDiameter,
+    kOuterTubeOutsideDiameter,
+    kLength,
+    kInnerMassFlow,
+    kOuterMassFlow,
+    kEntryCount
+  };
+  std::array<PageEntry, kEntryCount> entries;
+  PageFluids fluids;
+  RadioGroup* flowCondition = nullptr;
+};
+
+// "Cross Flow": Edit8 to Edit15; RadioGroup5 (inner, Edit21), RadioGroup6
+// (outer, Edit22), RadioGroup7 (material, Edit29), RadioGroup8 (arrangement),
+// CheckBox3 (pressure drop), CheckBox4 (iteration).
+struct CrossFlowPage {
+  enum Entry {
+    kTubeInsideDiameter,
+    kTubeOutsideDiameter,
+    kRowsNormal,
+    kRowsParallel,
+    kTubeCount,
+    kLength,
+    kInnerMassFlow,
+    kOuterMassFlow,
+    kEntryCount
+  };
+  std::array<PageEntry, kEntryCount> entries;
+  PageFluids fluids;
+  RadioGroup* arrangement = nullptr;
+};
+
+// "Shell and Tube": Edit16, 17, 18, 25, 26, 27, 31, 32; RadioGroup9 (inner,
+// Edit23), RadioGroup10 (outer, Edit24), RadioGroup11 (material, Edit30),
+// CheckBox5, CheckBox6, and BitBtn1, which opens the tube layouts.
+struct ShellAndTubePage {
+  enum Entry {
+    kShellDiameter,
+    kTubeDiameter,
+    kClearance,
+    kBaffles,
+    kCentralBaffleSpace,
+    kEndBaffleSpace,
+    kInnerMassFlow,
+    kOuterMassFlow,
+    kEntryCount
+  };
+  std::array<PageEntry, kEntryCount> entries;
+  PageFluids fluids;
+  QPushButton* layoutButton = nullptr;
+};
+
+// "Compacts": the surface list ComboBox1; Edit40, 39, 38, 37, 41, 42, 36;
+// RadioGroup14 (inner liquid, Edit33), RadioGroup13 (outer, Edit34),
+// RadioGroup12 (material, Edit35), CheckBox7, CheckBox8.
+struct CompactPage {
+  enum Entry {
+    kInsideDiameter,
+    kInnerMassFlow,
+    kOuterMassFlow,
+    kTubes,
+    kRowsParallel,
+    kRowsNormal,
+    kLength,
+    kEntryCount
+  };
+  QComboBox* surfaces = nullptr;
+  std::array<PageEntry, kEntryCount> entries;
+  PageFluids fluids;
+};
 
 // The design input screen: a tabbed notebook (TabbedNotebook1) with the pages
 // "Double pipe", "Cross Flow", "Shell and Tube" and "Compacts". Every control
 // carries its form name as objectName (Edit1..Edit42, RadioGroup1..RadioGroup14,
-// CheckBox1..CheckBox8, ComboBox1, BitBtn1, Label33..Label46, Label57); the page
-// runners read them with findChild. OK runs the analysis of the showing page.
+// CheckBox1..CheckBox8, ComboBox1, BitBtn1, Label33..Label46, Label57); code
+// reaches them through the typed page records. OK runs the analysis of the
+// showing page. The screen opens no dialog itself: it asks for one with a
+// signal, which CreateScreens() connects.
 class TCombi2Dlg : public QDialog {
   Q_OBJECT
  public:
@@ -40,6 +142,11 @@ class TCombi2Dlg : public QDialog {
   // (-1 when the caption matches none).
   QString showingPageCaption() const;
   int showingPageIndex() const;
+
+  const DoublePipePage& doublePipePage() const { return doublePipe_; }
+  const CrossFlowPage& crossFlowPage() const { return crossFlow_; }
+  const ShellAndTubePage& shellAndTubePage() const { return shellAndTube_; }
+  const CompactPage& compactPage() const { return compact_; }
 
   // Shows an auxiliary dialog modelessly and disables this screen; the dialog
   // enables it again when it is confirmed, cancelled or closed.
@@ -53,13 +160,37 @@ class TCombi2Dlg : public QDialog {
   void clearCrossFlowArrangement();
 
   // The controls of page `page` (0 to 3) that the results screen and the report need.
-  RadioGroup* innerFluidGroup(int page) const { return pages_[page].inner; }
-  RadioGroup* outerFluidGroup(int page) const { return pages_[page].outer; }
-  RadioGroup* materialGroup(int page) const { return pages_[page].material; }
-  QCheckBox* pressureBox(int page) const { return pages_[page].pressure; }
-  QCheckBox* iterationBox(int page) const { return pages_[page].iteration; }
+  RadioGroup* innerFluidGroup(int page) const { return fluids_[page]->inner; }
+  RadioGroup* outerFluidGroup(int page) const { return fluids_[page]->outer; }
+  RadioGroup* materialGroup(int page) const { return fluids_[page]->material; }
+  QCheckBox* pressureBox(int page) const { return fluids_[page]->pressure; }
+  QCheckBox* iterationBox(int page) const { return fluids_[page]->iteration; }
 
   void reject() override;  // Esc answers like "Back"
+
+ signals:
+  // "Other" was chosen as the inner (outer) fluid: its data dialog is wanted.
+  void innerFluidDataWanted();
+  void outerFluidDataWanted();
+  // The pressure-drop question of page `page` was ticked.
+  void pressureDataWanted(int page);
+  // The cross-flow iteration was ticked: the mixing case is wanted.
+  void mixingWanted();
+  // An arrangement was chosen with a valid outside diameter: the spacing dialog
+  // is wanted, with the bounds its labels show.
+  void inLineSpacingWanted(const QString& greaterThan, const QString& lessThan);
+  void staggeredSpacingWanted(const QString& spLower, const QString& spUpper,
+                              const QString& snLower, const QString& snUpper);
+  // The shell-and-tube layout button was pressed.
+  void tubeLayoutWanted();
+  // The cross-flow outside diameter changed: spacings entered for the old one
+  // no longer hold.
+  void outsideDiameterChanged();
+  // The screen closed ("Back", Esc, close box); "Quit" also asks to end the program.
+  void closed();
+  void quitRequested();
+  // OK ended with results: the results screen shows them and this screen hides.
+  void resultsReady(const calvora::DesignOutcome& outcome);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -67,18 +198,6 @@ class TCombi2Dlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  struct PageControls {
-    RadioGroup* inner = nullptr;
-    RadioGroup* outer = nullptr;
-    QLabel* innerRange = nullptr;
-    QLabel* outerRange = nullptr;
-    RadioGroup* material = nullptr;
-    QLineEdit* conductivity = nullptr;
-    QList<QLabel*> conductivityPrompts;
-    QCheckBox* pressure = nullptr;
-    QCheckBox* iteration = nullptr;
-  };
-
   QPointer<QWidget> focusBeforeDialog_;
   bool centred_ = false;
 
@@ -87,7 +206,7 @@ class TCombi2Dlg : public QDialog {
   QWidget* buildShellAndTubePage();
   QWidget* buildCompactsPage();
   struct FluidPageNames;
-  QVBoxLayout* buildFluidsAndMaterial(PageControls& c, const FluidPageNames& names,
+  QVBoxLayout* buildFluidsAndMaterial(PageFluids& c, const FluidPageNames& names,
                                       const QString& hint, QVBoxLayout* left, QHBoxLayout* columns,
                                       QWidget* page);
   void connectPage(int page);
@@ -100,13 +219,16 @@ class TCombi2Dlg : public QDialog {
   void doublePipeIterationToggled(bool checked);
   void crossFlowIterationToggled(bool checked);
   void crossFlowArrangementChosen(int index);
-  void outsideDiameterChanged();
+  void outsideDiameterEdited();
 
   QTabWidget* notebook_ = nullptr;
-  std::array<PageControls, 4> pages_;
-  RadioGroup* flowCondition_ = nullptr;   // RadioGroup4
-  RadioGroup* arrangement_ = nullptr;     // RadioGroup8
-  QLineEdit* outsideDiameter_ = nullptr;  // Edit9
+  DoublePipePage doublePipe_;
+  CrossFlowPage crossFlow_;
+  ShellAndTubePage shellAndTube_;
+  CompactPage compact_;
+  // The fluid controls of the pages in notebook order.
+  std::array<PageFluids*, 4> fluids_ = {&doublePipe_.fluids, &crossFlow_.fluids,
+                                        &shellAndTube_.fluids, &compact_.fluids};
 };
 
 extern TCombi2Dlg* Combi2Dlg;

@@ -6,7 +6,7 @@
 
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
+#include "design/ui/DesignDialog.h"
 
 TCrossmix* Crossmix = nullptr;
 
@@ -30,10 +30,8 @@ TCrossmix::TCrossmix(QWidget* parent) : TDesignDialog(parent) {
       addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}});
   connect(buttons[0], &QPushButton::clicked, this, [this] { returnToDesignScreen(); });
   connect(buttons[1], &QPushButton::clicked, this, [this] {
-    if (Combi2Dlg) {
-      Combi2Dlg->setEnabled(true);
-      Combi2Dlg->uncheckCrossFlowIteration();
-    }
+    emit dismissed();
+    emit cancelled();
     close();
   });
 }

@@ -10,6 +10,8 @@ class TCrossmix : public TDesignDialog {
  public:
   explicit TCrossmix(QWidget* parent = nullptr);
 
+  RadioGroup* mixing() const { return mixing_; }
+
  private:
   RadioGroup* mixing_ = nullptr;
 };

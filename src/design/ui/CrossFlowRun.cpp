@@ -14,41 +14,45 @@
 #include "design/ui/PageControls.h"
 #include "design/ui/PageRuns.h"
 #include "design/ui/Pressu.h"
-#include "design/ui/Result2.h"
 #include "design/ui/Stagearr.h"
 
 // Reads the "Cross Flow" page, its fluid-data, spacing, mixing and pressure-drop
 // dialogs, runs the cross-flow analysis and shows the results if no check failed.
-void RunCrossFlowPage(calvora::Messages& messages) {
+calvora::DesignOutcome RunCrossFlowPage(calvora::Messages& messages) {
+  using E = CrossFlowPage;
+  const E& page = Required(Combi2Dlg).crossFlowPage();
+  const TPressdlg& pressure = Required(Pressdlg);
+  const TSpacingDialog& inLine = Required<TSpacingDialog>(Inlinedlg);
+  const TSpacingDialog& staggered = Required<TSpacingDialog>(Staggerdlg);
   calvora::CrossFlowInputs in;
-  in.innerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup5")->itemIndex();
-  in.outerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup6")->itemIndex();
-  in.material = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup7")->itemIndex();
-  in.otherMaterialConductivity = EditText(Combi2Dlg, "Edit29");
-  in.arrangement = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup8")->itemIndex();
-  in.pressureDrops = FindControl<QCheckBox>(Combi2Dlg, "CheckBox3")->isChecked();
-  in.iteration = FindControl<QCheckBox>(Combi2Dlg, "CheckBox4")->isChecked();
-  in.mixing = FindControl<RadioGroup>(Crossmix, "RadioGroup1")->itemIndex();
-  in.tubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
-  in.inletPipeDiameter = EditText(Pressdlg, "Edit1");
-  in.outletPipeDiameter = EditText(Pressdlg, "Edit2");
-  in.tubeInsideDiameter = EditText(Combi2Dlg, "Edit8");
-  in.tubeOutsideDiameter = EditText(Combi2Dlg, "Edit9");
-  in.rowsNormal = EditText(Combi2Dlg, "Edit10");
-  in.rowsParallel = EditText(Combi2Dlg, "Edit11");
-  in.tubeCount = EditText(Combi2Dlg, "Edit12");
-  in.length = EditText(Combi2Dlg, "Edit13");
-  in.innerMassFlow = EditText(Combi2Dlg, "Edit14");
-  in.outerMassFlow = EditText(Combi2Dlg, "Edit15");
-  in.innerTemperature = EditText(Combi2Dlg, "Edit21");
-  in.outerTemperature = EditText(Combi2Dlg, "Edit22");
-  in.inLinePitchParallel = EditText(Inlinedlg, "Edit1");
-  in.inLinePitchNormal = EditText(Inlinedlg, "Edit2");
-  in.staggeredPitchParallel = EditText(Staggerdlg, "Edit1");
-  in.staggeredPitchNormal = EditText(Staggerdlg, "Edit2");
+  in.innerFluid = page.fluids.inner->itemIndex();
+  in.outerFluid = page.fluids.outer->itemIndex();
+  in.material = page.fluids.material->itemIndex();
+  in.otherMaterialConductivity = EditText(page.fluids.conductivity);
+  in.arrangement = page.arrangement->itemIndex();
+  in.pressureDrops = page.fluids.pressure->isChecked();
+  in.iteration = page.fluids.iteration->isChecked();
+  in.mixing = Required(Crossmix).mixing()->itemIndex();
+  in.tubeType = pressure.innerTubeType()->itemIndex();
+  in.inletPipeDiameter = EditText(pressure.pipeDiameter(0));
+  in.outletPipeDiameter = EditText(pressure.pipeDiameter(1));
+  in.tubeInsideDiameter = EditText(page.entries[E::kTubeInsideDiameter]);
+  in.tubeOutsideDiameter = EditText(page.entries[E::kTubeOutsideDiameter]);
+  in.rowsNormal = EditText(page.entries[E::kRowsNormal]);
+  in.rowsParallel = EditText(page.entries[E::kRowsParallel]);
+  in.tubeCount = EditText(page.entries[E::kTubeCount]);
+  in.length = EditText(page.entries[E::kLength]);
+  in.innerMassFlow = EditText(page.entries[E::kInnerMassFlow]);
+  in.outerMassFlow = EditText(page.entries[E::kOuterMassFlow]);
+  in.innerTemperature = EditText(page.fluids.innerTemperature);
+  in.outerTemperature = EditText(page.fluids.outerTemperature);
+  in.inLinePitchParallel = EditText(inLine.spEntry());
+  in.inLinePitchNormal = EditText(inLine.snEntry());
+  in.staggeredPitchParallel = EditText(staggered.spEntry());
+  in.staggeredPitchNormal = EditText(staggered.snEntry());
   in.innerFluidData = FluidData(Other1dlg);
   in.outerFluidData = FluidData(Other2dlg);
   in.decimalSeparator = PlatformDecimalSeparator();
 
-  ShowDesignOutcome(calvora::RunDesign(in, messages));
+  return calvora::RunDesign(in, messages);
 }

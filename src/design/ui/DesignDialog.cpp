@@ -5,17 +5,14 @@
 #include <QHideEvent>
 #include <QPushButton>
 
-#include "design/ui/Combi2.h"
-
 void TDesignDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  if (!event->spontaneous() && Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
+  if (!event->spontaneous())
+    emit dismissed();
 }
 
 void TDesignDialog::returnToDesignScreen() {
-  if (Combi2Dlg)
-    Combi2Dlg->setEnabled(true);
+  emit dismissed();
   hide();
 }
 

@@ -12,35 +12,37 @@
 #include "design/ui/PageControls.h"
 #include "design/ui/PageRuns.h"
 #include "design/ui/Pressu.h"
-#include "design/ui/Result2.h"
 
 // Reads the "Double pipe" page, its fluid-data dialogs and the pressure-drop
 // dialog, runs the double-pipe analysis and shows the results if no check failed.
-void RunDoublePipePage(calvora::Messages& messages) {
+calvora::DesignOutcome RunDoublePipePage(calvora::Messages& messages) {
+  using E = DoublePipePage;
+  const E& page = Required(Combi2Dlg).doublePipePage();
+  const TPressdlg& pressure = Required(Pressdlg);
   calvora::DoublePipeInputs in;
-  in.innerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup1")->itemIndex();
-  in.outerFluid = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup2")->itemIndex();
-  in.material = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup3")->itemIndex();
-  in.otherMaterialConductivity = EditText(Combi2Dlg, "Edit28");
-  in.pressureDrops = FindControl<QCheckBox>(Combi2Dlg, "CheckBox1")->isChecked();
-  in.iteration = FindControl<QCheckBox>(Combi2Dlg, "CheckBox2")->isChecked();
-  in.flowCondition = FindControl<RadioGroup>(Combi2Dlg, "RadioGroup4")->itemIndex();
-  in.innerTubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup1")->itemIndex();
-  in.outerTubeType = FindControl<RadioGroup>(Pressdlg, "RadioGroup2")->itemIndex();
-  in.inletPipeDiameter = EditText(Pressdlg, "Edit1");
-  in.outletPipeDiameter = EditText(Pressdlg, "Edit2");
-  in.innerTubeInsideDiameter = EditText(Combi2Dlg, "Edit1");
-  in.innerTubeOutsideDiameter = EditText(Combi2Dlg, "Edit2");
-  in.outerTubeInsideDiameter = EditText(Combi2Dlg, "Edit3");
-  in.outerTubeOutsideDiameter = EditText(Combi2Dlg, "Edit4");
-  in.length = EditText(Combi2Dlg, "Edit5");
-  in.innerMassFlow = EditText(Combi2Dlg, "Edit6");
-  in.outerMassFlow = EditText(Combi2Dlg, "Edit7");
-  in.innerTemperature = EditText(Combi2Dlg, "Edit19");
-  in.outerTemperature = EditText(Combi2Dlg, "Edit20");
+  in.innerFluid = page.fluids.inner->itemIndex();
+  in.outerFluid = page.fluids.outer->itemIndex();
+  in.material = page.fluids.material->itemIndex();
+  in.otherMaterialConductivity = EditText(page.fluids.conductivity);
+  in.pressureDrops = page.fluids.pressure->isChecked();
+  in.iteration = page.fluids.iteration->isChecked();
+  in.flowCondition = page.flowCondition->itemIndex();
+  in.innerTubeType = pressure.innerTubeType()->itemIndex();
+  in.outerTubeType = pressure.outerTubeType()->itemIndex();
+  in.inletPipeDiameter = EditText(pressure.pipeDiameter(0));
+  in.outletPipeDiameter = EditText(pressure.pipeDiameter(1));
+  in.innerTubeInsideDiameter = EditText(page.entries[E::kInnerTubeInsideDiameter]);
+  in.innerTubeOutsideDiameter = EditText(page.entries[E::kInnerTubeOutsideDiameter]);
+  in.outerTubeInsideDiameter = EditText(page.entries[E::kOuterTubeInsideDiameter]);
+  in.outerTubeOutsideDiameter = EditText(page.entries[E::kOuterTubeOutsideDiameter]);
+  in.length = EditText(page.entries[E::kLength]);
+  in.innerMassFlow = EditText(page.entries[E::kInnerMassFlow]);
+  in.outerMassFlow = EditText(page.entries[E::kOuterMassFlow]);
+  in.innerTemperature = EditText(page.fluids.innerTemperature);
+  in.outerTemperature = EditText(page.fluids.outerTemperature);
   in.innerFluidData = FluidData(Other1dlg);
   in.outerFluidData = FluidData(Other2dlg);
   in.decimalSeparator = PlatformDecimalSeparator();
 
-  ShowDesignOutcome(calvora::RunDesign(in, messages));
+  return calvora::RunDesign(in, messages);
 }

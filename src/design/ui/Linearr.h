@@ -1,54 +1,8 @@
 #pragma once
 
-#include <QStringList>
-#include <array>
-#include <optional>
-#include <span>
-
-#include "design/ui/DesignDialog.h"
+#include "design/ui/SpacingDialog.h"
 
 class QLabel;
-class QLineEdit;
-
-// Shared by the two spacing dialogs.
-// A table of bank coefficients headed `title`, "Sn / d" over the columns 1.25 to
-// 3.0 and "Sp / d" beside the rows, every value with four decimals. The value
-// labels are named <name>_<row>_<column> (from 1).
-QWidget* BankTableView(const QString& name, const QString& title, const QStringList& rowHeaders,
-                       std::span<const std::array<double, 4>> values, QWidget* parent);
-
-// A number written with a point (a default entry, a table heading or value) in
-// the platform's notation, so it reads back as the number it shows.
-QString PlatformNumberText(QString pointText);
-
-// Sp/d and Sn/d from the two spacing entries and the design screen's outside
-// diameter (Edit9); nothing when one of the three texts is not a number.
-struct SpacingRatios {
-  double sp = 0;
-  double sn = 0;
-};
-std::optional<SpacingRatios> ReadSpacingRatios(const QLineEdit* sp, const QLineEdit* sn);
-
-// What the two spacing dialogs share: their Sp (Edit1) and Sn (Edit2) entries,
-// which each dialog creates in its own layout, and their Cancel.
-class TSpacingDialog : public TDesignDialog {
- public:
-  using TDesignDialog::TDesignDialog;
-
-  void clearSpacings();
-
- protected:
-  // Both entries wide enough for a pitch of eight digits in the screen's font.
-  void fitSpacingEntries();
-  // The ratios when all three texts are numbers and Sp/d lies in [spMinimum, 3]
-  // and Sn/d in [1.25, 3]; otherwise shows why and gives nothing.
-  std::optional<SpacingRatios> ratiosInRange(double spMinimum);
-  // Closes the dialog and clears the design screen's arrangement choice.
-  void cancelClicked();
-
-  QLineEdit* sp_ = nullptr;
-  QLineEdit* sn_ = nullptr;
-};
 
 // Tube pitches of an in-line bank (Edit1 Sp, Edit2 Sn) beside the tables of c and
 // n; the design screen writes the bounds into Label14 and Label36.

@@ -1,32 +1,8 @@
 #pragma once
 
-#include <array>
+#include "design/ui/OtherFluidDialog.h"
 
-#include "design/ui/DesignDialog.h"
-
-class QLineEdit;
-
-// A fluid-data dialog: four entries (specific heat, dynamic viscosity,
-// conductivity, density: Edit1 to Edit4) for a fluid the user describes.
-// Shown modelessly by the design screen, which stays disabled until OK
-// succeeds, Cancel is pressed or the window is closed.
-class TOtherFluidDialog : public TDesignDialog {
-  Q_OBJECT
- public:
-  // `inner`: the dialog of the inner fluid (Cancel resets the inner choice).
-  TOtherFluidDialog(const QString& objectName, const QString& caption, const QString& heading,
-                    bool inner, QWidget* parent);
-
-  QLineEdit* entry(int index) const { return entries_[index]; }
-
- private:
-  void okClicked();
-  void cancelClicked();
-
-  bool inner_;
-  std::array<QLineEdit*, 4> entries_{};
-};
-
+// The fluid-data dialog of the inner fluid.
 class TOther1dlg : public TOtherFluidDialog {
   Q_OBJECT
  public:

@@ -1,7 +1,6 @@
 #include "design/ui/Other2.h"
 
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
 
 TOther2dlg* Other2dlg = nullptr;
 
@@ -9,4 +8,4 @@ namespace dt = calvora::design;
 
 TOther2dlg::TOther2dlg(QWidget* parent)
     : TOtherFluidDialog("Other2dlg", DesignText(dt::kOther2Caption), DesignText(dt::kOther2Heading),
-                        false, parent) {}
+                        parent) {}

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "design/ui/Other1.h"
+#include "design/ui/OtherFluidDialog.h"
 
-// The fluid-data dialog of the outer fluid; Cancel resets the outer choice.
+// The fluid-data dialog of the outer fluid.
 class TOther2dlg : public TOtherFluidDialog {
   Q_OBJECT
  public:

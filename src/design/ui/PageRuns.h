@@ -1,15 +1,12 @@
 #pragma once
 
-// One function per page of the design screen: reads the page and its dialogs
-// into the analysis' input record, runs the analysis with the given message
-// sink and, when its results flag is still set, shows the results screen.
-// ConversionError, MathError and SelectionError pass through to the design
-// screen's OK handler, which shows their messages.
-namespace calvora {
-class Messages;
-}
+#include "design/DesignOutcome.h"
 
-void RunDoublePipePage(calvora::Messages& messages);
-void RunCrossFlowPage(calvora::Messages& messages);
-void RunShellAndTubePage(calvora::Messages& messages);
-void RunCompactPage(calvora::Messages& messages);
+// One function per page of the design screen: reads the page and its dialogs
+// into the analysis' input record and runs the analysis with the given message
+// sink, returning how the run ended. A missing control (SelectionError) passes
+// through to the design screen's OK handler, which shows its message.
+calvora::DesignOutcome RunDoublePipePage(calvora::Messages& messages);
+calvora::DesignOutcome RunCrossFlowPage(calvora::Messages& messages);
+calvora::DesignOutcome RunShellAndTubePage(calvora::Messages& messages);
+calvora::DesignOutcome RunCompactPage(calvora::Messages& messages);

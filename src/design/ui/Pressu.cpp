@@ -12,7 +12,6 @@
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
 
 TPressdlg* Pressdlg = nullptr;
 
@@ -35,13 +34,13 @@ TPressdlg::TPressdlg(QWidget* parent) : TDesignDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   auto* groups = new QHBoxLayout;
-  auto* innerTube = new RadioGroup("RadioGroup1", DesignText(dt::kInnerTubeTypeCaption),
-                                   TubeTypeItems(), 1, this);
-  innerTube->setItemIndex(0);
+  innerTube_ = new RadioGroup("RadioGroup1", DesignText(dt::kInnerTubeTypeCaption), TubeTypeItems(),
+                              1, this);
+  innerTube_->setItemIndex(0);
   outerTube_ = new RadioGroup("RadioGroup2", DesignText(dt::kOuterTubeTypeCaption), TubeTypeItems(),
                               1, this);
   outerTube_->setItemIndex(0);
-  groups->addWidget(innerTube);
+  groups->addWidget(innerTube_);
   groups->addWidget(outerTube_);
   layout->addLayout(groups);
 
@@ -112,9 +111,7 @@ void TPressdlg::okClicked() {
 }
 
 void TPressdlg::cancelClicked() {
-  if (Combi2Dlg) {
-    Combi2Dlg->setEnabled(true);
-    Combi2Dlg->uncheckPressureBoxOfShowingPage();
-  }
+  emit dismissed();
+  emit cancelled();
   close();
 }

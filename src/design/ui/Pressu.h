@@ -19,10 +19,16 @@ class TPressdlg : public TDesignDialog {
   // pipe, 1 cross flow, 2 shell and tube, 3 compacts); sized to its visible rows.
   void prepareForPage(int page);
 
+  RadioGroup* innerTubeType() const { return innerTube_; }
+  RadioGroup* outerTubeType() const { return outerTube_; }
+  // Edit1 to Edit4 (index 0 to 3).
+  QLineEdit* pipeDiameter(int index) const { return edits_[index]; }
+
  private:
   void okClicked();
   void cancelClicked();
 
+  RadioGroup* innerTube_ = nullptr;
   RadioGroup* outerTube_ = nullptr;
   QLineEdit* edits_[4] = {};
   QLabel* prompts_[4] = {};

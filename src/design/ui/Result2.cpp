@@ -14,17 +14,14 @@
 #include <QVBoxLayout>
 
 #include "common/FloatingPoint.h"
+#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
 #include "common/ui/ReportOutput.h"
 #include "design/DesignCaptions.h"
-#include "design/ui/Arangem.h"
-#include "design/ui/Combi2.h"
-#include "design/ui/Linearr.h"
-#include "design/ui/Stagearr.h"
-#include "shell/Centre.h"
-#include "shell/Main.h"
+#include "design/ui/DesignText.h"
+#include "design/ui/ReportInputs.h"
 
 TResults2* Results2 = nullptr;
 
@@ -54,55 +51,6 @@ std::string Std(const QString& text) {
   return text.toStdString();
 }
 
-// Caption and text of a control pair on the design screen.
-std::string TextOf(const QWidget* screen, const char* name) {
-  if (!screen)
-    return {};
-  if (auto* edit = screen->findChild<QLineEdit*>(name))
-    return Std(edit->text());
-  if (auto* label = screen->findChild<QLabel*>(name))
-    return Std(label->text());
-  return {};
-}
-
-calvora::ReportEntry EntryOf(const QWidget* screen, std::string_view editName) {
-  const std::string edit(editName);
-  const std::string prompt = edit + "Prompt";
-  return {TextOf(screen, prompt.c_str()), TextOf(screen, edit.c_str())};
-}
-
-template <std::size_t N>
-std::vector<calvora::ReportEntry> EntriesOf(const QWidget* screen,
-                                            const std::array<dt::EntryRow, N>& rows) {
-  std::vector<calvora::ReportEntry> entries;
-  for (const dt::EntryRow& row : rows)
-    entries.push_back(EntryOf(screen, row.editName));
-  return entries;
-}
-
-int IndexOf(const QWidget* screen, const char* group) {
-  if (!screen)
-    return -1;
-  const auto* radio = screen->findChild<RadioGroup*>(group);
-  return radio ? radio->itemIndex() : -1;
-}
-
-calvora::ReportFluids FluidsOf(const QWidget* screen, const char* inner, const char* innerTemp,
-                               const char* outer, const char* outerTemp, const char* material) {
-  calvora::ReportFluids fluids;
-  fluids.innerFluid = IndexOf(screen, inner);
-  fluids.innerTemperature = EntryOf(screen, innerTemp);
-  fluids.outerFluid = IndexOf(screen, outer);
-  fluids.outerTemperature = EntryOf(screen, outerTemp);
-  fluids.material = IndexOf(screen, material);
-  return fluids;
-}
-
-bool Checked(const QWidget* screen, const char* name) {
-  const auto* box = screen ? screen->findChild<QCheckBox*>(name) : nullptr;
-  return box && box->isChecked();
-}
-
 }  // namespace
 
 TResults2::TResults2(QWidget* parent) : QDialog(parent) {
@@ -121,8 +69,8 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout(group);
     for (int number = first; number <= last; ++number) {
       const dt::EntryRow& row = dt::kResultRows[number - 1];
-      grid->addWidget(NamedLabel(DesignText(row.promptName), row.caption, group), number - first,
-                      0);
+      prompts_[number - 1] = NamedLabel(DesignText(row.promptName), row.caption, group);
+      grid->addWidget(prompts_[number - 1], number - first, 0);
       field(number)->setParent(group);
       grid->addWidget(field(number), number - first, 1);
     }
@@ -144,11 +92,14 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   auto* properties = new QGroupBox(DesignText(dt::kFluidPropertiesGroup), this);
   properties->setObjectName("GroupBox4");
   auto* grid = new QGridLayout(properties);
-  grid->addWidget(NamedLabel("InnerColumn", dt::kInnerColumn, properties), 0, 1, Qt::AlignHCenter);
-  grid->addWidget(NamedLabel("OuterColumn", dt::kOuterColumn, properties), 0, 2, Qt::AlignHCenter);
+  columnHeads_[0] = NamedLabel("InnerColumn", dt::kInnerColumn, properties);
+  columnHeads_[1] = NamedLabel("OuterColumn", dt::kOuterColumn, properties);
+  grid->addWidget(columnHeads_[0], 0, 1, Qt::AlignHCenter);
+  grid->addWidget(columnHeads_[1], 0, 2, Qt::AlignHCenter);
   const char* rowNames[4] = {"DensityRow", "PrandtlRow", "ViscosityRow", "ConductivityRow"};
   for (int row = 0; row < 4; ++row) {
-    grid->addWidget(NamedLabel(rowNames[row], dt::kPropertyRows[row], properties), row + 1, 0);
+    propertyCaptions_[row] = NamedLabel(rowNames[row], dt::kPropertyRows[row], properties);
+    grid->addWidget(propertyCaptions_[row], row + 1, 0);
     QLineEdit* inner = field(14 + 2 * row);
     QLineEdit* outer = field(15 + 2 * row);
     inner->setParent(properties);
@@ -228,8 +179,6 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
 void TResults2::showOutcome(const calvora::DesignOutcome& outcome) {
   calvora::PreservedArithmeticFlags keep;
   show();
-  if (Combi2Dlg)
-    Combi2Dlg->hide();
   // A hidden group's fields keep the texts of an earlier run.
   auto setGroupVisible = [](QWidget* group, bool visible) {
     group->setVisible(visible);
@@ -245,59 +194,16 @@ void TResults2::showOutcome(const calvora::DesignOutcome& outcome) {
 }
 
 calvora::DesignReportSnapshot TResults2::snapshot() const {
-  calvora::DesignReportSnapshot s;
-  const QWidget* screen = Combi2Dlg;
-  s.pageIndex = Combi2Dlg ? Combi2Dlg->notebook()->currentIndex() : -1;
-
-  s.doublePipe.entries = EntriesOf(screen, dt::kDoublePipeEntries);
-  s.doublePipe.iteration = Checked(screen, "CheckBox2");
-  s.doublePipe.flowCondition = IndexOf(screen, "RadioGroup4");
-  s.doublePipe.fluids =
-      FluidsOf(screen, "RadioGroup1", "Edit19", "RadioGroup2", "Edit20", "RadioGroup3");
-
-  s.crossFlow.entries = EntriesOf(screen, dt::kCrossFlowEntries);
-  s.crossFlow.arrangement = IndexOf(screen, "RadioGroup8");
-  s.crossFlow.inLineSp = TextOf(Inlinedlg, "Edit1");
-  s.crossFlow.inLineSn = TextOf(Inlinedlg, "Edit2");
-  s.crossFlow.staggeredSp = TextOf(Staggerdlg, "Edit1");
-  s.crossFlow.staggeredSn = TextOf(Staggerdlg, "Edit2");
-  s.crossFlow.fluids =
-      FluidsOf(screen, "RadioGroup5", "Edit21", "RadioGroup6", "Edit22", "RadioGroup7");
-
-  calvora::ShellAndTubeReport& st = s.shellAndTube;
-  st.shellDiameter = TextOf(screen, "Edit16");
-  st.tubeDiameter = TextOf(screen, "Edit17");
-  st.clearance = EntryOf(screen, "Edit18");
-  st.baffles = EntryOf(screen, "Edit25");
-  st.centralSpace = EntryOf(screen, "Edit26");
-  st.endSpace = EntryOf(screen, "Edit27");
-  st.innerFlow = TextOf(screen, "Edit31");
-  st.outerFlow = TextOf(screen, "Edit32");
-  const int layout = Arrangem ? Arrangem->tubeLayout() : -1;
-  if (layout >= 1 && layout <= 6) {
-    st.layoutChosen = true;
-    st.layoutCaption = Std(Arrangem->button(layout - 1)->text());
-    st.layoutLine = Std(Arrangem->secondLine(layout - 1)->text());
-  }
-  st.fluids = FluidsOf(screen, "RadioGroup9", "Edit23", "RadioGroup10", "Edit24", "RadioGroup11");
-
-  const auto* surfaces = screen ? screen->findChild<QComboBox*>("ComboBox1") : nullptr;
-  s.compact.surface = surfaces ? surfaces->currentIndex() : -1;
-  s.compact.entries = EntriesOf(screen, dt::kCompactEntries);
-  s.compact.fluids =
-      FluidsOf(screen, "RadioGroup14", "Edit33", "RadioGroup13", "Edit34", "RadioGroup12");
+  calvora::DesignReportSnapshot s =
+      reportInputs_ ? reportInputs_() : DesignReportInputs(nullptr, nullptr, nullptr, nullptr);
 
   calvora::ResultsReport& r = s.results;
-  for (int number = 3; number <= 8; ++number) {
-    const dt::EntryRow& row = dt::kResultRows[number - 1];
-    r.lines.push_back(
-        {TextOf(this, std::string(row.promptName).c_str()), Std(field(number)->text())});
-  }
-  r.innerColumn = TextOf(this, "InnerColumn");
-  r.outerColumn = TextOf(this, "OuterColumn");
-  const char* rowNames[4] = {"DensityRow", "PrandtlRow", "ViscosityRow", "ConductivityRow"};
+  for (int number = 3; number <= 8; ++number)
+    r.lines.push_back({Std(prompts_[number - 1]->text()), Std(field(number)->text())});
+  r.innerColumn = Std(columnHeads_[0]->text());
+  r.outerColumn = Std(columnHeads_[1]->text());
   for (int row = 0; row < 4; ++row) {
-    r.rowCaptions[row] = TextOf(this, rowNames[row]);
+    r.rowCaptions[row] = Std(propertyCaptions_[row]->text());
     r.inner[row] = Std(field(14 + 2 * row)->text());
     r.outer[row] = Std(field(15 + 2 * row)->text());
   }
@@ -336,27 +242,10 @@ void TResults2::showEvent(QShowEvent* event) {
 
 void TResults2::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (Combi2Dlg)
-    Combi2Dlg->show();
+  emit closed();
 }
 
 void TResults2::quitClicked() {
   close();
-  if (Combi2Dlg)
-    Combi2Dlg->close();
-  if (Mainform)
-    Mainform->close();
-}
-
-void ShowDesignOutcome(const calvora::DesignOutcome& outcome) {
-  if (Results2 && outcome.showsResults())
-    Results2->showOutcome(outcome);
-}
-
-void ShowDesignResults(const calvora::DesignResult& result) {
-  const int page = Combi2Dlg ? Combi2Dlg->showingPageIndex() : -1;
-  const bool iteration = page >= 0 && Combi2Dlg->iterationBox(page)->isChecked();
-  const bool pressure = page >= 0 && Combi2Dlg->pressureBox(page)->isChecked();
-  ShowDesignOutcome(
-      calvora::ResultsOutcome(result, iteration, pressure, PlatformDecimalSeparator()));
+  emit quitRequested();
 }

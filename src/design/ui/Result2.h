@@ -2,11 +2,13 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 
 #include "analyses/DesignResult.h"
 #include "design/DesignOutcome.h"
 #include "design/DesignReport.h"
 
+class QLabel;
 class QLineEdit;
 
 // The design results screen: the 23 fields Edit1 to Edit23 of a DesignResult in
@@ -21,12 +23,23 @@ class TResults2 : public QDialog {
   // their texts, hidden groups keep the texts of an earlier run.
   void showOutcome(const calvora::DesignOutcome& outcome);
 
+  // Where the report's input part comes from: the design screen and its dialogs
+  // as displayed when the report is made.
+  void setReportInputs(std::function<calvora::DesignReportSnapshot()> inputs) {
+    reportInputs_ = std::move(inputs);
+  }
+
   // The design report as it would be saved (or printed) now, from the design
   // screen, its dialogs and this screen as displayed.
   calvora::DesignReportSnapshot snapshot() const;
   QStringList reportLines(bool printed) const;
 
   void reject() override;  // Esc answers like "Back"
+
+ signals:
+  // The screen closed ("Back", Esc, close box); "Quit" also asks to end the program.
+  void closed();
+  void quitRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -37,6 +50,10 @@ class TResults2 : public QDialog {
   QLineEdit* field(int number) const { return fields_[number - 1]; }
 
   QLineEdit* fields_[23] = {};
+  QLabel* prompts_[13] = {};  // captions of Edit1 to Edit13
+  QLabel* columnHeads_[2] = {};
+  QLabel* propertyCaptions_[4] = {};
+  std::function<calvora::DesignReportSnapshot()> reportInputs_;
   QWidget* heatTransferGroup_ = nullptr;
   QWidget* pressureGroup_ = nullptr;
   QWidget* inletGroup_ = nullptr;
@@ -44,11 +61,3 @@ class TResults2 : public QDialog {
 };
 
 extern TResults2* Results2;
-
-// Called by each design page runner with its run's outcome: when the run ended
-// with results, shows Results2 with them and hides the design screen.
-void ShowDesignOutcome(const calvora::DesignOutcome& outcome);
-
-// Shows `result` as a run of the showing page would (its iteration and
-// pressure-drop boxes decide what is visible).
-void ShowDesignResults(const calvora::DesignResult& result);

@@ -10,8 +10,7 @@
 #include "analyses/TubeBankTables.h"
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
-#include "design/ui/Combi2.h"
-#include "design/ui/Linearr.h"
+#include "design/ui/SpacingDialog.h"
 
 TStaggerdlg* Staggerdlg = nullptr;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/ui/Linearr.h"
+#include "design/ui/SpacingDialog.h"
 
 class QLabel;
 class QLineEdit;

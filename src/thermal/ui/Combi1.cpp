@@ -7,9 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
-#include "shell/Centre.h"
-#include "shell/Main.h"
 #include "thermal/ui/ThermalRun.h"
 
 TCombi1Dlg* Combi1Dlg = nullptr;
@@ -152,7 +151,7 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 
-  connect(OkBtn, &QPushButton::clicked, this, [] { RunThermalAnalysis(); });
+  connect(OkBtn, &QPushButton::clicked, this, &TCombi1Dlg::OkClicked);
   connect(CancelBtn, &QPushButton::clicked, this, &TCombi1Dlg::close);
   connect(HelpBtn, &QPushButton::clicked, this, [] { OpenHelpTopic(Text(ti::kHelpTopic)); });
   connect(BitBtn1, &QPushButton::clicked, this, &TCombi1Dlg::Quit);
@@ -206,6 +205,11 @@ QCheckBox* TCombi1Dlg::checkBox(calvora::thermal_input::Quantity quantity) const
   return ti::Row(quantity).mayBeUnknown ? static_cast<QCheckBox*>(caption(quantity)) : nullptr;
 }
 
+void TCombi1Dlg::OkClicked() {
+  if (const std::optional<calvora::ThermalState> state = RunThermalAnalysis(*this))
+    emit solved(*state);
+}
+
 void TCombi1Dlg::UnknownToggled(QCheckBox* box, QLineEdit* field, bool checked) {
   field->setVisible(!checked);
   SetCaptionColour(box, checked ? kUnknownCaptionColour : kKnownCaptionColour);
@@ -221,8 +225,7 @@ void TCombi1Dlg::reject() {
 
 void TCombi1Dlg::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (Mainform)
-    Mainform->show();
+  emit closed();
 }
 
 void TCombi1Dlg::showEvent(QShowEvent* event) {
@@ -237,6 +240,5 @@ void TCombi1Dlg::showEvent(QShowEvent* event) {
 
 void TCombi1Dlg::Quit() {
   close();
-  if (Mainform)
-    Mainform->close();
+  emit quitRequested();
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "common/ui/RadioGroup.h"
+#include "ntu/ThermalState.h"
 #include "thermal/InputCaptions.h"
 
 // The input screen of the thermal analysis: the user marks three of Th0, Tc0, Mh,
@@ -67,11 +68,19 @@ class TCombi1Dlg : public QDialog {
   // Escape and "&Back" close the screen like its close box, so the main menu returns.
   void reject() override;
 
+ signals:
+  // OK solved the entries: the results are to be shown.
+  void solved(const calvora::ThermalState& state);
+  // The screen closed ("&Back", Escape, close box); "&Quit" also asks to end the program.
+  void closed();
+  void quitRequested();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  void OkClicked();
   void UnknownToggled(QCheckBox* box, QLineEdit* field, bool checked);
   void ExchangerTypeChanged(int index);
   void Quit();

@@ -6,14 +6,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/ReportOutput.h"
-#include "shell/Centre.h"
-#include "shell/Main.h"
 #include "thermal/InputCaptions.h"
 #include "thermal/ThermalResults.h"
-#include "thermal/ui/Combi1.h"
 
 TResults1* Results1 = nullptr;
 
@@ -137,22 +135,8 @@ void TResults1::showResults(const calvora::ThermalState& state) {
 
 calvora::ThermalReportSnapshot TResults1::snapshot() const {
   calvora::ThermalReportSnapshot snap;
-  if (Combi1Dlg) {
-    for (int q = 0; q < ti::kQuantityCount; ++q) {
-      const auto quantity = static_cast<ti::Quantity>(q);
-      QWidget* captionWidget = Combi1Dlg->caption(quantity);
-      QString captionText;
-      if (auto* label = qobject_cast<QLabel*>(captionWidget)) {
-        captionText = label->text();
-      } else if (auto* box = qobject_cast<QAbstractButton*>(captionWidget)) {
-        captionText = box->text();
-      }
-      QLineEdit* edit = Combi1Dlg->edit(quantity);
-      snap.inputs[q] = {Std(captionText), Std(edit->text()), !edit->isHidden()};
-    }
-    snap.arrangementItem = Std(Combi1Dlg->RadioGroup1->selectedText());
-    snap.mixingItem = Std(Combi1Dlg->RadioGroup2->selectedText());
-  }
+  if (reportInputs_)
+    reportInputs_(snap);
   for (int i = 0; i < tr::kFieldCount; ++i) {
     snap.results[i] = {Std(captions_[i]->text()), Std(fields_[i]->text()), true};
   }
@@ -177,10 +161,7 @@ void TResults1::print() {
 
 void TResults1::quit() {
   close();
-  if (Combi1Dlg)
-    Combi1Dlg->close();
-  if (Mainform)
-    Mainform->close();
+  emit quitRequested();
 }
 
 void TResults1::reject() {
@@ -189,8 +170,7 @@ void TResults1::reject() {
 
 void TResults1::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (Combi1Dlg)
-    Combi1Dlg->show();
+  emit closed();
 }
 
 void TResults1::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <functional>
 
 #include "ntu/ThermalState.h"
 #include "thermal/ResultCaptions.h"
@@ -25,7 +26,13 @@ class TResults1 : public QDialog {
   QLineEdit* field(int number) const { return fields_[number - 1]; }
   QLabel* caption(int number) const { return captions_[number - 1]; }
 
-  // The report from Combi1Dlg and this screen as displayed now.
+  // Where the report's input part comes from: the thermal input screen as
+  // displayed when the report is made.
+  void setReportInputs(std::function<void(calvora::ThermalReportSnapshot&)> inputs) {
+    reportInputs_ = std::move(inputs);
+  }
+
+  // The report from the input screen and this screen as displayed now.
   calvora::ThermalReportSnapshot snapshot() const;
   QStringList reportLines(calvora::ReportVariant variant) const;
 
@@ -41,6 +48,11 @@ class TResults1 : public QDialog {
 
   void reject() override;  // Escape answers like "&Back"
 
+ signals:
+  // The screen closed ("&Back", Escape, close box); "&Quit" also asks to end the program.
+  void closed();
+  void quitRequested();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -52,6 +64,7 @@ class TResults1 : public QDialog {
 
   QLineEdit* fields_[calvora::thermal_results::kFieldCount] = {};
   QLabel* captions_[calvora::thermal_results::kFieldCount] = {};
+  std::function<void(calvora::ThermalReportSnapshot&)> reportInputs_;
   bool centred_ = false;
 };
 

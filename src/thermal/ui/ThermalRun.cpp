@@ -3,7 +3,6 @@
 #include "common/ui/QtMessages.h"
 #include "thermal/ThermalSolver.h"
 #include "thermal/ui/Combi1.h"
-#include "thermal/ui/Result1.h"
 
 namespace ti = calvora::thermal_input;
 
@@ -28,13 +27,24 @@ calvora::ThermalInputs ReadInputScreen(const TCombi1Dlg& screen) {
 
 }  // namespace
 
-void RunThermalAnalysis() {
-  if (!Combi1Dlg)
-    return;
-  QtMessages messages(Combi1Dlg);
-  const auto state = calvora::SolveThermal(ReadInputScreen(*Combi1Dlg), messages);
-  if (!state)
-    return;
-  ShowThermalResults(*state);
-  Combi1Dlg->hide();
+std::optional<calvora::ThermalState> RunThermalAnalysis(TCombi1Dlg& screen) {
+  QtMessages messages(&screen);
+  return calvora::SolveThermal(ReadInputScreen(screen), messages);
+}
+
+void ReadThermalReportInputs(const TCombi1Dlg& screen, calvora::ThermalReportSnapshot& snapshot) {
+  for (int q = 0; q < ti::kQuantityCount; ++q) {
+    const auto quantity = static_cast<ti::Quantity>(q);
+    QWidget* captionWidget = screen.caption(quantity);
+    QString captionText;
+    if (auto* label = qobject_cast<QLabel*>(captionWidget)) {
+      captionText = label->text();
+    } else if (auto* box = qobject_cast<QAbstractButton*>(captionWidget)) {
+      captionText = box->text();
+    }
+    QLineEdit* edit = screen.edit(quantity);
+    snapshot.inputs[q] = {captionText.toStdString(), edit->text().toStdString(), !edit->isHidden()};
+  }
+  snapshot.arrangementItem = screen.RadioGroup1->selectedText().toStdString();
+  snapshot.mixingItem = screen.RadioGroup2->selectedText().toStdString();
 }

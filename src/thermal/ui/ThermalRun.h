@@ -1,6 +1,17 @@
 #pragma once
 
-// Runs the thermal analysis for the entries of Combi1Dlg: validates the choice of
-// unknowns, solves, shows every message, and on success shows Results1 and
-// hides Combi1Dlg. Called by Combi1Dlg's OK button.
-void RunThermalAnalysis();
+#include <optional>
+
+#include "ntu/ThermalState.h"
+#include "thermal/ThermalReport.h"
+
+class TCombi1Dlg;
+
+// Runs the thermal analysis for the entries of `screen`: validates the choice
+// of unknowns, solves and shows every message (over `screen`). The solved state
+// when the calculation succeeded.
+std::optional<calvora::ThermalState> RunThermalAnalysis(TCombi1Dlg& screen);
+
+// The input part of the thermal report (captions, texts, which fields show,
+// the exchanger type and mixing case) as `screen` displays it now.
+void ReadThermalReportInputs(const TCombi1Dlg& screen, calvora::ThermalReportSnapshot& snapshot);

@@ -7,11 +7,14 @@ MessageBoxRecorder::MessageBoxRecorder() {
   timer_.start(10);
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { timer_.stop(); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+  timer_.stop();
+}
 
 QStringList MessageBoxRecorder::texts() const {
   QStringList list;
-  for (const Box& box : boxes) list << box.text;
+  for (const Box& box : boxes)
+    list << box.text;
   return list;
 }
 

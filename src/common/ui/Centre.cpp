@@ -1,4 +1,4 @@
-#include "shell/Centre.h"
+#include "common/ui/Centre.h"
 
 #include <QGuiApplication>
 #include <QScreen>
