@@ -48,6 +48,7 @@ trap 'cleanup; exit 129' HUP
 
 # Only clients holding this cookie may use the virtual display.
 export XAUTHORITY="$work/Xauthority"
+: >"$XAUTHORITY"
 cookie=$(mcookie)
 xauth -q -f "$XAUTHORITY" add :0 . "$cookie"
 
