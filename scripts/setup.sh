@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs what Calvora needs to build and test on a Debian machine that has only
 # the compiler toolchain, skipping the install when everything is already there.
-# Run it as root (or with sudo available).
+# Only the package install needs root: as another user it runs apt-get through
+# sudo. Nothing else of Calvora runs as root.
 set -euo pipefail
 packages=(
   build-essential cmake            # compiler and build system
   qt6-base-dev libgl1-mesa-dev     # Qt 6 Widgets and PrintSupport, and the GL headers Qt needs
   googletest libgtest-dev          # core tests
   libbenchmark-dev                 # benchmarks
-  xvfb xauth                       # a virtual display for running the program headless
+  xvfb xauth x11vnc                # headless: a virtual display served over VNC to this machine
+  poppler-utils                    # pdftotext, for the test of the printed report
   fonts-dejavu-core                # a font for the screens under the offscreen platform
 )
 missing=()

@@ -15,11 +15,14 @@ QString SaveReportWithDialog(QWidget* parent, const QString& filter, const QStri
 // `reason` to the system's explanation.
 bool WriteReportFile(const QString& path, const QStringList& lines, QString* reason);
 
-// Runs the print dialog and prints the lines as plain text with page breaks.
+// Runs the print dialog and prints the lines as plain text with page breaks,
+// wrapping lines wider than the page.
 // With `warnWithoutPrinter`, a warning says so when no printer is installed
 // (the dialog can still print to a PDF file).
 void PrintReportWithDialog(QWidget* parent, const QStringList& lines, bool warnWithoutPrinter);
 
-// Prints the lines on an already set-up printer (or PDF writer).
+// Prints the lines on an already set-up printer (or PDF writer). A line wider
+// than the printable width is wrapped at a blank (inside a word only when the
+// word alone is wider), its continuations indented, so nothing is cut off.
 class QPagedPaintDevice;
 void PrintReportLines(QPagedPaintDevice& device, const QStringList& lines);

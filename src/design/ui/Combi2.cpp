@@ -164,15 +164,19 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   auto* ok = new QPushButton("&OK", this);
   ok->setObjectName("OKBtn");
+  ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   ok->setToolTip("Calculate the results");
   ok->setDefault(true);
   auto* back = new QPushButton("&Back", this);
   back->setObjectName("CancelBtn");
+  back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
   back->setToolTip("Go back to the start");
   auto* help = new QPushButton("&Help", this);
   help->setObjectName("HelpBtn");
+  help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   auto* quit = new QPushButton("&Quit", this);
   quit->setObjectName("BitBtn3");
+  quit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   quit->setToolTip("Go back to the start");
   buttons->addStretch(1);
   for (QPushButton* button : {ok, back, help, quit})

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QPushButton>
+#include <QStyle>
 
 void TDesignDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
@@ -22,6 +23,14 @@ std::vector<QPushButton*> TDesignDialog::addButtonRow(QBoxLayout* layout,
   for (const Button& button : buttons) {
     auto* push = new QPushButton(button.caption, this);
     push->setObjectName(button.name);
+    // The pictures of the thermal screens' buttons of the same role.
+    const QString caption = button.caption;
+    if (caption == "&OK")
+      push->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    else if (caption == "&Cancel")
+      push->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    else if (caption == "&Help")
+      push->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     created.push_back(push);
   }
   created.front()->setDefault(true);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -138,13 +139,14 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
     const char* name;
     const char* caption;
     const char* hint;
+    QStyle::StandardPixmap icon;
   };
   static constexpr Button kButtons[] = {
-      {"BackBtn", "&Back", "Go back to the last page"},
-      {"PrintBtn", "&Print", "Prints the results."},
-      {"SaveBtn", "&Save", "Save results to a text file"},
-      {"QuitBtn", "&Quit", "Exit the program"},
-      {"HelpBtn", "&Help", "Displays help on this screen"},
+      {"BackBtn", "&Back", "Go back to the last page", QStyle::SP_ArrowBack},
+      {"PrintBtn", "&Print", "Prints the results.", QStyle::SP_FileIcon},
+      {"SaveBtn", "&Save", "Save results to a text file", QStyle::SP_DialogSaveButton},
+      {"QuitBtn", "&Quit", "Exit the program", QStyle::SP_DialogCloseButton},
+      {"HelpBtn", "&Help", "Displays help on this screen", QStyle::SP_DialogHelpButton},
   };
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -153,6 +155,7 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
     made[i] = new QPushButton(kButtons[i].caption, this);
     made[i]->setObjectName(kButtons[i].name);
     made[i]->setToolTip(kButtons[i].hint);
+    made[i]->setIcon(style()->standardIcon(kButtons[i].icon));
     buttons->addWidget(made[i]);
   }
   buttons->addStretch(1);

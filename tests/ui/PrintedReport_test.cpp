@@ -1,0 +1,141 @@
+// The printed reports lose no text: both reports, built with their widest
+// lines, are printed to PDF on A4 and on Letter paper, and the text that
+// poppler's pdftotext reads back from the file must hold every word of every
+// report line, in order.
+
+#include <QApplication>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "common/ui/ReportOutput.h"
+#include "design/DesignCaptions.h"
+#include "design/DesignReport.h"
+#include "thermal/InputCaptions.h"
+#include "thermal/ResultCaptions.h"
+#include "thermal/ThermalReport.h"
+
+namespace {
+
+// A value too large for its field is written in scientific notation: the
+// widest text a field shows.
+const std::string kWide = "-1.234567890E+10";
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+  QStringList out;
+  for (const std::string& line : lines)
+    out << QString::fromStdString(line);
+  return out;
+}
+
+QStringList ThermalLines() {
+  calvora::ThermalReportSnapshot s;
+  for (int i = 0; i < calvora::thermal_input::kQuantityCount; ++i)
+    s.inputs[i] = {std::string(calvora::thermal_input::kQuantityRows[i].caption), kWide, true};
+  // The longest of the exchanger-type lines.
+  s.arrangementItem = std::string(calvora::thermal_input::kShellAndTube);
+  for (int i = 0; i < calvora::thermal_results::kFieldCount; ++i)
+    s.results[i] = {std::string(calvora::thermal_results::kResultRows[i].caption), kWide, true};
+  return ToQt(calvora::ThermalReportLines(s, calvora::ReportVariant::Printed));
+}
+
+QStringList ShellAndTubeLines() {
+  namespace dt = calvora::design;
+  calvora::DesignReportSnapshot s;
+  s.pageIndex = 2;
+  calvora::ShellAndTubeReport& st = s.shellAndTube;
+  st.shellDiameter = kWide;
+  st.tubeDiameter = kWide;
+  st.clearance = {std::string(dt::kShellAndTubeEntries[2].caption), kWide};
+  st.baffles = {std::string(dt::kShellAndTubeEntries[3].caption), kWide};
+  st.centralSpace = {std::string(dt::kShellAndTubeEntries[4].caption), kWide};
+  st.endSpace = {std::string(dt::kShellAndTubeEntries[5].caption), kWide};
+  st.innerFlow = kWide;
+  st.outerFlow = kWide;
+  // Layout 4: " For 0.01905 outer tube diameter, 0.0254 distance between centre
+  // of tubes and a 30 degree staggered triangle.", wider than either paper.
+  st.layoutChosen = true;
+  st.layoutCaption = std::string(dt::kLayoutTexts[3].firstLine);
+  st.layoutLine = std::string(dt::kLayoutTexts[3].secondLine);
+  st.fluids = {3,
+               {std::string(dt::kInnerTempCaption), kWide},
+               2,
+               {std::string(dt::kOuterTempCaption), kWide},
+               3};
+  calvora::ResultsReport& r = s.results;
+  for (int row = 2; row < 8; ++row)
+    r.lines.push_back({std::string(dt::kResultRows[row].caption), kWide});
+  r.innerColumn = std::string(dt::kInnerColumn);
+  r.outerColumn = std::string(dt::kOuterColumn);
+  for (int row = 0; row < 4; ++row) {
+    r.rowCaptions[row] = std::string(dt::kPropertyRows[row]);
+    r.inner[row] = kWide;
+    r.outer[row] = kWide;
+  }
+  for (calvora::OptionalResult* o : {&r.innerInlet, &r.outerInlet, &r.heatTransfer, &r.coldExit,
+                                     &r.hotExit, &r.innerDrop, &r.outerDrop})
+    *o = {true, kWide};
+  return ToQt(calvora::DesignReportLines(s, calvora::ReportKind::Printed));
+}
+
+QStringList Words(const QString& text) {
+  return text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+}
+
+class PrintedReportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyWordIsPrinted_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    const QStringList thermal = ThermalLines();
+    const QStringList shell = ShellAndTubeLines();
+    QTest::newRow("thermal, A4") << thermal << QPageSize::A4;
+    QTest::newRow("thermal, Letter") << thermal << QPageSize::Letter;
+    QTest::newRow("shell and tube, A4") << shell << QPageSize::A4;
+    QTest::newRow("shell and tube, Letter") << shell << QPageSize::Letter;
+    // Several pages: wrapped lines across page breaks.
+    QTest::newRow("both, three times, Letter")
+        << (thermal + shell + thermal + shell + thermal + shell) << QPageSize::Letter;
+  }
+
+  void everyWordIsPrinted() {
+    QFETCH(QStringList, lines);
+    QFETCH(QPageSize::PageSizeId, paper);
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+      QFAIL("pdftotext not found: install poppler-utils (scripts/setup.sh does)");
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pdf = dir.filePath("report.pdf");
+    {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(pdf);
+      printer.setPageSize(QPageSize(paper));
+      PrintReportLines(printer, lines);
+    }
+
+    QProcess extract;
+    extract.start(pdftotext, {"-layout", "-enc", "UTF-8", pdf, "-"});
+    QVERIFY(extract.waitForFinished(60000));
+    QCOMPARE(extract.exitCode(), 0);
+    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+
+    // Every word in order, none cut, none lost at the margin or a page break.
+    QCOMPARE(Words(text), Words(lines.join('\n')));
+    if (lines.join('\n').contains("staggered triangle."))
+      QVERIFY(text.contains(QRegularExpression("staggered\\s+triangle\\.")));
+  }
+};
+
+}  // namespace
+
+QTEST_MAIN(PrintedReportTest)
+#include "PrintedReport_test.moc"
