@@ -46,8 +46,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://calvora.org/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "heat exchanger calculator")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "heat exchanger calculator
-Calvora is a desktop engineering calculator for heat exchangers. It rates
+# CPack puts the summary above this text as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Calvora is a desktop engineering calculator for heat exchangers. It rates
 double pipe, cross-flow tube bank, shell and tube and compact tube-fin
 exchangers: Reynolds numbers, film and overall heat transfer coefficients,
 heat duty, exit temperatures and pressure drops. It also solves thermal
