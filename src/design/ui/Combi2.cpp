@@ -86,8 +86,11 @@ QGridLayout* EntryGrid(const std::array<dt::EntryRow, N>& rows, const QString& h
   auto* grid = new QGridLayout;
   int row = 0;
   for (const dt::EntryRow& entry : rows) {
-    grid->addWidget(NamedLabel(Q(entry.promptName), entry.caption, page), row, 0);
-    grid->addWidget(NamedEdit(Q(entry.editName), hint, page), row, 1);
+    QLabel* prompt = NamedLabel(Q(entry.promptName), entry.caption, page);
+    QLineEdit* edit = NamedEdit(Q(entry.editName), hint, page);
+    prompt->setBuddy(edit);
+    grid->addWidget(prompt, row, 0);
+    grid->addWidget(edit, row, 1);
     ++row;
   }
   grid->setColumnStretch(0, 1);
@@ -109,8 +112,11 @@ FluidBlock AddFluidBlock(QGridLayout* grid, int column, const QString& groupName
   group->setItemIndex(0);
   auto* column_layout = new QVBoxLayout;
   column_layout->addWidget(group);
-  column_layout->addWidget(NamedLabel(editName + "Prompt", tempCaption, page));
-  column_layout->addWidget(NamedEdit(editName, hint, page));
+  QLabel* prompt = NamedLabel(editName + "Prompt", tempCaption, page);
+  QLineEdit* edit = NamedEdit(editName, hint, page);
+  prompt->setBuddy(edit);
+  column_layout->addWidget(prompt);
+  column_layout->addWidget(edit);
   QLabel* range = NamedLabel(rangeName, initialRange, page);
   column_layout->addWidget(range);
   column_layout->addStretch(1);
@@ -159,6 +165,8 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
   notebook_->addTab(buildCrossFlowPage(), Q(dt::kCrossFlowPage));
   notebook_->addTab(buildShellAndTubePage(), Q(dt::kShellAndTubePage));
   notebook_->addTab(buildCompactsPage(), Q(dt::kCompactsPage));
+  for (int i = 0; i < notebook_->count(); ++i)
+    notebook_->widget(i)->setAccessibleName(notebook_->tabText(i));
   notebook_->setCurrentIndex(0);
   layout->addWidget(notebook_);
 
@@ -279,6 +287,7 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   auto* pictureText = NamedLabel("Label49", dt::kArrangementButtonText, page);
   pictureText->setWordWrap(true);
   pictureText->setMinimumWidth(180);
+  pictureText->setBuddy(picture);  // names the picture-only button
   arrangementRow->addWidget(picture);
   arrangementRow->addWidget(pictureText, 1);
   right->addLayout(arrangementRow);
@@ -293,7 +302,8 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   page->setObjectName(Q(dt::kCompactsPage));
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  left->addWidget(NamedLabel("Label50", dt::kSurfaceHeading, page));
+  QLabel* surfaceHeading = NamedLabel("Label50", dt::kSurfaceHeading, page);
+  left->addWidget(surfaceHeading);
   // The list items are columns of fixed width in a fixed-pitch font of the
   // screen's size; each heading spans its column, in the screen's own font,
   // which is narrower, so neighbouring headings keep a gap.
@@ -337,6 +347,7 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   surfaces->setFont(fixed);
   for (const calvora::TubeFinSurface& surface : calvora::kCompactSurfaces)
     surfaces->addItem(Q(surface.itemText));
+  surfaceHeading->setBuddy(surfaces);
   left->addWidget(surfaces);
 
   // The entries of this page carry hints only on Edit36 to Edit39.
@@ -396,6 +407,12 @@ QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageControls& c, const FluidPage
   if (names.secondPrompt)
     c.conductivityPrompts << NamedLabel(names.secondPrompt, dt::kCompactConductivityPrompt2, page);
   c.conductivity = NamedEdit(names.conductivity, hint, page);
+  prompt->setBuddy(c.conductivity);
+  if (names.secondPrompt) {
+    // A prompt on two lines names its field as one sentence.
+    c.conductivity->setAccessibleName(Q(dt::kCompactConductivityPrompt1) + ' ' +
+                                      Q(dt::kCompactConductivityPrompt2));
+  }
   for (QLabel* label : c.conductivityPrompts)
     right->addWidget(label);
   right->addWidget(c.conductivity);
