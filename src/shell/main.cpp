@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
   Splashform->repaint();
   QApplication::processEvents();  // mapped and drawn before the screens are created
   QApplication::setApplicationName("Calvora");
+  // Ties the windows to the installed desktop entry (its icon and name).
+  QGuiApplication::setDesktopFileName("org.calvora.calvora");
   CreateScreens();
   Mainform->show();
   return app.exec();

@@ -85,6 +85,7 @@ QGridLayout* EntryGrid(const std::array<dt::EntryRow, N>& rows, const QString& h
                     NamedEdit(Q(entry.editName), hint, page)};
     grid->addWidget(entries[row].prompt, static_cast<int>(row), 0);
     grid->addWidget(entries[row].edit, static_cast<int>(row), 1);
+    entries[row].prompt->setBuddy(entries[row].edit);
   }
   grid->setColumnStretch(0, 1);
   return grid;
@@ -108,6 +109,7 @@ FluidBlock AddFluidBlock(QGridLayout* grid, int column, const QString& groupName
   column_layout->addWidget(group);
   const PageEntry temperature = {NamedLabel(editName + "Prompt", tempCaption, page),
                                  NamedEdit(editName, hint, page)};
+  temperature.prompt->setBuddy(temperature.edit);
   column_layout->addWidget(temperature.prompt);
   column_layout->addWidget(temperature.edit);
   QLabel* range = NamedLabel(rangeName, initialRange, page);
@@ -158,6 +160,8 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
   notebook_->addTab(buildCrossFlowPage(), Q(dt::kCrossFlowPage));
   notebook_->addTab(buildShellAndTubePage(), Q(dt::kShellAndTubePage));
   notebook_->addTab(buildCompactsPage(), Q(dt::kCompactsPage));
+  for (int i = 0; i < notebook_->count(); ++i)
+    notebook_->widget(i)->setAccessibleName(notebook_->tabText(i));
   notebook_->setCurrentIndex(0);
   layout->addWidget(notebook_);
 
@@ -285,6 +289,7 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   auto* pictureText = NamedLabel("Label49", dt::kArrangementButtonText, page);
   pictureText->setWordWrap(true);
   pictureText->setMinimumWidth(180);
+  pictureText->setBuddy(picture);  // names the picture-only button
   arrangementRow->addWidget(picture);
   arrangementRow->addWidget(pictureText, 1);
   right->addLayout(arrangementRow);
@@ -299,7 +304,8 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   page->setObjectName(Q(dt::kCompactsPage));
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  left->addWidget(NamedLabel("Label50", dt::kSurfaceHeading, page));
+  QLabel* surfaceHeading = NamedLabel("Label50", dt::kSurfaceHeading, page);
+  left->addWidget(surfaceHeading);
   // The list items are columns of fixed width in a fixed-pitch font of the
   // screen's size; each heading spans its column, in the screen's own font,
   // which is narrower, so neighbouring headings keep a gap.
@@ -344,6 +350,7 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   surfaces->setFont(fixed);
   for (const calvora::TubeFinSurface& surface : calvora::kCompactSurfaces)
     surfaces->addItem(Q(surface.itemText));
+  surfaceHeading->setBuddy(surfaces);
   left->addWidget(surfaces);
 
   // The entries of this page carry hints only on Edit36 to Edit39.
@@ -406,6 +413,12 @@ QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageFluids& c, const FluidPageNa
   if (names.secondPrompt)
     c.conductivityPrompts << NamedLabel(names.secondPrompt, dt::kCompactConductivityPrompt2, page);
   c.conductivity = NamedEdit(names.conductivity, hint, page);
+  prompt->setBuddy(c.conductivity);
+  if (names.secondPrompt) {
+    // A prompt on two lines names its field as one sentence.
+    c.conductivity->setAccessibleName(Q(dt::kCompactConductivityPrompt1) + ' ' +
+                                      Q(dt::kCompactConductivityPrompt2));
+  }
   for (QLabel* label : c.conductivityPrompts)
     right->addWidget(label);
   right->addWidget(c.conductivity);

@@ -25,6 +25,8 @@ TCrossmix::TCrossmix(QWidget* parent) : TDesignDialog(parent) {
     items << DesignText(item);
   mixing_ = new RadioGroup("RadioGroup1", QString(), items, 1, this);
   mixing_->setItemIndex(0);
+  // The choice has no caption of its own: the heading above it says what it is.
+  mixing_->setAccessibleName(heading->text());
   layout->addWidget(mixing_);
   const std::vector<QPushButton*> buttons =
       addButtonRow(layout, {{"&OK", "BitBtn1"}, {"&Cancel", "BitBtn2"}});

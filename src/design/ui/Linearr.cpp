@@ -31,10 +31,12 @@ TInlinedlg::TInlinedlg(QWidget* parent) : TSpacingDialog(parent) {
   spPrompt->setObjectName("Label11");
   sp_ = new QLineEdit(PlatformNumberText(DesignText(dt::kInLineDefaultSp)), this);
   sp_->setObjectName("Edit1");
+  spPrompt->setBuddy(sp_);
   auto* snPrompt = new QLabel(DesignText(dt::kSpacingSnPrompt), this);
   snPrompt->setObjectName("Label12");
   sn_ = new QLineEdit(PlatformNumberText(DesignText(dt::kInLineDefaultSn)), this);
   sn_->setObjectName("Edit2");
+  snPrompt->setBuddy(sn_);
   grid->addWidget(spPrompt, 0, 0);
   grid->addWidget(sp_, 0, 1);
   grid->addWidget(snPrompt, 1, 0);

@@ -29,6 +29,7 @@ TOtherFluidDialog::TOtherFluidDialog(const QString& objectName, const QString& c
     entries_[i] = new QLineEdit(this);
     entries_[i]->setObjectName(QString("Edit%1").arg(i + 1));
     entries_[i]->setMinimumWidth(110);
+    prompt->setBuddy(entries_[i]);
     grid->addWidget(prompt, i, 0);
     grid->addWidget(entries_[i], i, 1);
   }

@@ -53,6 +53,7 @@ TPressdlg::TPressdlg(QWidget* parent) : TDesignDialog(parent) {
     edits_[i] = new QLineEdit(this);
     edits_[i]->setObjectName(QString("Edit%1").arg(i + 1));
     edits_[i]->setMinimumWidth(110);
+    prompts_[i]->setBuddy(edits_[i]);
     grid->addWidget(prompts_[i], i, 0);
     grid->addWidget(edits_[i], i, 1);
   }

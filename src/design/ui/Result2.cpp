@@ -73,6 +73,7 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
       prompts_[number - 1] = NamedLabel(DesignText(row.promptName), row.caption, group);
       grid->addWidget(prompts_[number - 1], number - first, 0);
       field(number)->setParent(group);
+      prompts_[number - 1]->setBuddy(field(number));
       grid->addWidget(field(number), number - first, 1);
     }
     grid->setColumnStretch(0, 1);
@@ -103,6 +104,11 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
     grid->addWidget(propertyCaptions_[row], row + 1, 0);
     QLineEdit* inner = field(14 + 2 * row);
     QLineEdit* outer = field(15 + 2 * row);
+    // Each field of the table is named by its column and its row.
+    inner->setAccessibleName(DesignText(dt::kInnerColumn) + ' ' +
+                             DesignText(dt::kPropertyRows[row]));
+    outer->setAccessibleName(DesignText(dt::kOuterColumn) + ' ' +
+                             DesignText(dt::kPropertyRows[row]));
     inner->setParent(properties);
     outer->setParent(properties);
     grid->addWidget(inner, row + 1, 1);
@@ -114,8 +120,10 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   auto* inletGrid = new QGridLayout(inlet);
   for (int i = 0; i < 2; ++i) {
     const dt::EntryRow& row = dt::kInletTemperatureRows[i];
-    inletGrid->addWidget(NamedLabel(DesignText(row.promptName), row.caption, inlet), i, 0);
+    QLabel* prompt = NamedLabel(DesignText(row.promptName), row.caption, inlet);
+    inletGrid->addWidget(prompt, i, 0);
     field(22 + i)->setParent(inlet);
+    prompt->setBuddy(field(22 + i));
     inletGrid->addWidget(field(22 + i), i, 1);
   }
   inletGrid->setColumnStretch(0, 1);

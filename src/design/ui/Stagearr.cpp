@@ -54,12 +54,14 @@ TStaggerdlg::TStaggerdlg(QWidget* parent) : TSpacingDialog(parent) {
   spPrompt->setObjectName("Label93");
   sp_ = new QLineEdit(PlatformNumberText(DesignText(dt::kStaggeredDefaultSp)), this);
   sp_->setObjectName("Edit1");
+  spPrompt->setBuddy(sp_);
   auto* spLead = new QLabel(DesignText(dt::kStaggeredSpLead), this);
   spLead->setObjectName("Label95");
   auto* snPrompt = new QLabel(DesignText(dt::kSpacingSnPrompt), this);
   snPrompt->setObjectName("Label94");
   sn_ = new QLineEdit(PlatformNumberText(DesignText(dt::kStaggeredDefaultSn)), this);
   sn_->setObjectName("Edit2");
+  snPrompt->setBuddy(sn_);
   auto* snLead = new QLabel(DesignText(dt::kStaggeredSnLead), this);
   snLead->setObjectName("Label98");
   grid->addWidget(spPrompt, 0, 0);

@@ -74,6 +74,8 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
       auto* box = new QCheckBox(Text(row.caption), this);
       box->setObjectName(Text(row.captionName));
       box->setToolTip(Text(ti::kCheckBoxHint));
+      // The caption is a check box, not a label, so it cannot be the field's buddy.
+      field->setAccessibleName(Text(row.caption));
       SetCaptionColour(box, kKnownCaptionColour);
       connect(box, &QCheckBox::toggled, this,
               [this, box, field](bool checked) { UnknownToggled(box, field, checked); });
