@@ -33,7 +33,8 @@ struct FormatPair {
 constexpr FormatPair kPairs[] = {{10, 4}, {10, 3}, {10, 2}, {4, 6}, {6, 6},   {4, 5}, {6, 2},
                                  {1, 0},  {3, 0},  {2, 9},  {8, 1}, {15, 12}, {17, 8}};
 
-using Generator = std::function<double(std::mt19937_64&)>;
+// A value for the given format, so ties can be placed at its rounding place.
+using Generator = std::function<double(std::mt19937_64&, const FormatPair&)>;
 
 double Uniform(std::mt19937_64& g, double low, double high) {
   return std::uniform_real_distribution<double>(low, high)(g);
@@ -62,7 +63,7 @@ struct ValueSet {
 
 const ValueSet kValueSets[] = {
     {"RandomBitPatterns", 30000,
-     [](std::mt19937_64& g) {
+     [](std::mt19937_64& g, const FormatPair&) {
        double v;
        do {
          v = std::bit_cast<double>(g());
@@ -70,45 +71,55 @@ const ValueSet kValueSets[] = {
        return v;
      }},
     {"EverydayMagnitudes", 15000,
-     [](std::mt19937_64& g) { return Signed(g, std::pow(10.0, Uniform(g, -8, 12))); }},
-    // (K + 1/2) x 10^j written as a decimal, and the doubles beside it: most are
-    // not exact, so the double lies a little above or below the half.
+     [](std::mt19937_64& g, const FormatPair&) {
+       return Signed(g, std::pow(10.0, Uniform(g, -8, 12)));
+     }},
+    // K + 1/2 at the format's rounding place (K of as many digits as are kept),
+    // written as a decimal, and the doubles beside it: most such halves are not
+    // doubles, and the nearest double lies a little above or below, sometimes
+    // closer than a short reading can see.
     {"NearDecimalTies", 15000,
-     [](std::mt19937_64& g) {
-       const long long k = std::uniform_int_distribution<long long>(0, 99999999)(g);
-       const int j = Between(g, -12, 8);
-       const std::string text = std::to_string(k) + "5e" + std::to_string(j - 1);
+     [](std::mt19937_64& g, const FormatPair& f) {
+       const int leading = Between(g, -f.digits, 12);
+       const int kept = std::min(f.precision, leading + f.digits + 1);
+       std::string text = std::to_string(Between(g, 1, 9));
+       for (int i = 1; i < kept; ++i)
+         text += static_cast<char>('0' + Between(g, 0, 9));
+       text += "5e" + std::to_string(leading - kept);
        return Signed(g, Beside(g, std::strtod(text.c_str(), nullptr)));
      }},
-    // Exact binary ties: odd multiples of a power of two such as 0.125 and 2.5.
+    // Exact binary ties: odd multiples of a power of two such as 0.125 and 2.5,
+    // half of them a half at the D-th decimal.
     {"ExactBinaryTies", 10000,
-     [](std::mt19937_64& g) {
+     [](std::mt19937_64& g, const FormatPair& f) {
        const double odd = 2.0 * Between(g, 0, 1 << 20) + 1;
-       return Signed(g, std::ldexp(odd, Between(g, -30, 10)));
+       const int power = g() & 1 ? -(f.digits + 1) : Between(g, -30, 10);
+       return Signed(g, std::ldexp(odd, power));
      }},
     {"PowersOfTen", 8000,
-     [](std::mt19937_64& g) { return Signed(g, Beside(g, PowerOfTen(Between(g, -323, 308)))); }},
+     [](std::mt19937_64& g, const FormatPair&) {
+       return Signed(g, Beside(g, PowerOfTen(Between(g, -323, 308))));
+     }},
     // 10^P less a half at the last place (9999.5, 99.995, ...), where the rounded
     // integer part outgrows P digits.
     {"ScientificBoundary", 8000,
-     [](std::mt19937_64& g) {
-       const int p = Between(g, 1, 17);
-       const int below = Between(g, -6, p);
-       const double value = PowerOfTen(p) - 5 * PowerOfTen(below - 1);
-       return Signed(g, Beside(g, g() & 1 ? value : PowerOfTen(p)));
+     [](std::mt19937_64& g, const FormatPair& f) {
+       const int below = Between(g, -f.digits - 1, f.precision);
+       const double value = PowerOfTen(f.precision) - 5 * PowerOfTen(below - 1);
+       return Signed(g, Beside(g, g() & 1 ? value : PowerOfTen(f.precision)));
      }},
     {"Subnormals", 5000,
-     [](std::mt19937_64& g) {
+     [](std::mt19937_64& g, const FormatPair&) {
        return Signed(g, std::bit_cast<double>(g() & ((std::uint64_t{1} << 52) - 1)));
      }},
     {"Extremes", 2000,
-     [](std::mt19937_64& g) {
+     [](std::mt19937_64& g, const FormatPair&) {
        const double ends[] = {DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 0.0, 1.0, 0.5};
        return Signed(g, std::fabs(Beside(g, ends[Between(g, 0, 5)])));
      }},
     // Negative values that round to zero at D decimals, and those just beyond.
     {"NegativesNearZero", 7000,
-     [](std::mt19937_64& g) {
+     [](std::mt19937_64& g, const FormatPair&) {
        return -Beside(g, Uniform(g, 0, 1) * PowerOfTen(-Between(g, 0, 9)));
      }},
 };
@@ -125,8 +136,8 @@ long long CompareFormats(const ValueSet& set, long long count, std::uint64_t see
   std::mt19937_64 g(seed);
   long long mismatches = 0;
   for (long long i = 0; i < count; ++i) {
-    const double value = set.next(g);
     const FormatPair& pair = kPairs[i % std::size(kPairs)];
+    const double value = set.next(g, pair);
     const char separator = i % 5 == 0 ? ',' : '.';
     const std::string fast = FormatFixed(value, pair.precision, pair.digits, separator);
     const std::string first = reference::FormatFixed(value, pair.precision, pair.digits, separator);
