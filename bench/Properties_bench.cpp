@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "design/TubeBankTables.h"
+#include "analyses/TubeBankTables.h"
 #include "properties/Correlations.h"
 #include "properties/FluidTables.h"
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/Materials.h"
 #include "analyses/PressureDrops.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Numbers.h"
-#include "design/Materials.h"
 #include "ntu/Effectiveness.h"
 #include "properties/Correlations.h"
 
@@ -18,7 +18,7 @@ namespace {
 constexpr double kPi = 3.1415926535897932385;
 
 // Everything one run works on. Ti and To start as the typed inlet temperatures
-// and are overwritten by the property temperatures of the iteration.
+// and become the property temperatures of the iteration.
 struct CompactState {
   const TubeFinSurface* surface = nullptr;
   FluidKind innerKind = FluidKind::Air;
@@ -27,6 +27,7 @@ struct CompactState {
   double Di = 0, tubes = 0, rowsNormal = 0, rowsParallel = 0, length = 0;
   double innerFlow = 0, outerFlow = 0, tubeFlow = 0;
   double Ti = 0, To = 0;
+  double enteredTi = 0, enteredTo = 0;  // the typed inlet temperatures, kept
   FluidProperties inner, outer;
 
   double Rei = 0, Reo = 0, frontalArea = 0, G = 0, Nui = 0, j = 0;
@@ -153,6 +154,8 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   CheckArithmetic();
   s.Ti = ParseNumber(in.innerTemperature, sep);
   s.To = ParseNumber(in.outerTemperature, sep);
+  s.enteredTi = s.Ti;
+  s.enteredTo = s.To;
 
   if (s.Di > surface->outsideDiameter) {
     ShowChecked(messages, MessageKind::Error, std::string(kCompactDiameterMessage));
@@ -259,8 +262,10 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   r.innerPressureDrop = innerDrop;
   r.outerPressureDrop = outerDrop;
   SetFluidProperties(r, s.inner, s.outer);
-  r.innerInletTemperature = s.Ti;
-  r.outerInletTemperature = s.To;
+  r.innerInletTemperature = s.enteredTi;
+  r.outerInletTemperature = s.enteredTo;
+  r.innerPropertyTemperature = s.Ti;
+  r.outerPropertyTemperature = s.To;
   return run;
 }
 

@@ -9,9 +9,9 @@
 
 #include "analyses/AnalysisMessages.h"
 #include "analyses/CompactSurfaces.h"
+#include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "common/Messages.h"
-#include "design/DesignResult.h"
 #include "properties/FluidTables.h"
 
 namespace calvora {

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/TubeBankTables.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
 #include "common/Numbers.h"
-#include "design/TubeBankTables.h"
 #include "properties/Correlations.h"
 
 namespace calvora {
@@ -116,6 +116,8 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
   CheckArithmetic();
   double Ti = ParseNumber(in.innerTemperature, sep);
   double To = ParseNumber(in.outerTemperature, sep);
+  const double enteredTi = Ti;
+  const double enteredTo = To;
 
   FluidProperties inner =
       InletFluidProperties(innerKind, Ti, in.innerFluidData, sep, kTemperatureOutOfRangeMessage,
@@ -223,8 +225,10 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
   r.innerPressureDrop = innerPressureDrop;
   r.outerPressureDrop = outerPressureDrop;
   SetFluidProperties(r, inner, outer);
-  r.innerInletTemperature = Ti;
-  r.outerInletTemperature = To;
+  r.innerInletTemperature = enteredTi;
+  r.outerInletTemperature = enteredTo;
+  r.innerPropertyTemperature = Ti;
+  r.outerPropertyTemperature = To;
   return run;
 }
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"  // FluidDataTexts
 #include "common/Messages.h"
-#include "design/DesignResult.h"
 
 namespace calvora {
 

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/Materials.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Numbers.h"
-#include "design/Materials.h"
 #include "properties/Correlations.h"
 
 namespace calvora {
@@ -203,6 +203,8 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   // temperatures of the iteration.
   double Ti = ParseNumber(in.innerTemperature, sep);
   double To = ParseNumber(in.outerTemperature, sep);
+  const double enteredTi = Ti;
+  const double enteredTo = To;
 
   const std::string_view innerRangeMessage = innerKind == FluidKind::Air
                                                  ? kInnerTemperatureOutOfRangeMessage
@@ -293,8 +295,10 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   r.innerPressureDrop = innerPressureDrop;
   r.outerPressureDrop = outerPressureDrop;
   SetFluidProperties(r, inner, outer);
-  r.innerInletTemperature = Ti;
-  r.outerInletTemperature = To;
+  r.innerInletTemperature = enteredTi;
+  r.outerInletTemperature = enteredTo;
+  r.innerPropertyTemperature = Ti;
+  r.outerPropertyTemperature = To;
   return run;
 }
 

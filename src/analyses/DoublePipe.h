@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/DesignResult.h"
 #include "analyses/PressureDrops.h"
 #include "common/Messages.h"
-#include "design/DesignResult.h"
 #include "ntu/Effectiveness.h"
 #include "properties/FluidTables.h"
 

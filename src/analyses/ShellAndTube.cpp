@@ -126,8 +126,10 @@ DesignResult HandOver(const ShellAndTubeCase& c) {
   r.innerPressureDrop = c.pressureDropTube;
   r.outerPressureDrop = c.pressureDropShell;
   SetFluidProperties(r, c.inner, c.outer);
-  r.innerInletTemperature = c.Tin;
-  r.outerInletTemperature = c.Tout;
+  r.innerInletTemperature = c.enteredTin;
+  r.outerInletTemperature = c.enteredTout;
+  r.innerPropertyTemperature = c.Tin;
+  r.outerPropertyTemperature = c.Tout;
   return r;
 }
 
@@ -208,6 +210,8 @@ DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
   c.clearance = ParseNumber(in.clearance, sep);
   c.Tin = ParseNumber(in.innerTemperature, sep);
   c.Tout = ParseNumber(in.outerTemperature, sep);
+  c.enteredTin = c.Tin;
+  c.enteredTout = c.Tout;
   c.Nb = ParseNumber(in.baffles, sep);
   c.Lb = ParseNumber(in.centralBaffleSpace, sep);
   c.Lbi = ParseNumber(in.endBaffleSpace, sep);

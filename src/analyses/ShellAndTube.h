@@ -8,11 +8,11 @@
 #include <string>
 
 #include "analyses/AnalysisMessages.h"
+#include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/PressureDrops.h"
 #include "analyses/ShellAndTubeGeometry.h"
 #include "common/Messages.h"
-#include "design/DesignResult.h"
 #include "ntu/Effectiveness.h"
 #include "properties/FluidTables.h"
 
@@ -66,6 +66,9 @@ struct ShellAndTubeCase {
   TubeType tubeType = TubeType::Smooth;
   double dTubeIn = 0, dTubeOut = 0, dShellIn = 0, dShellOut = 0;
   double Ds = 0, Di = 0, clearance = 0, Tin = 0, Tout = 0, Nb = 0, Lb = 0, Lbi = 0;
+  // The typed inlet temperatures; Tin and Tout become the iteration's property
+  // temperatures.
+  double enteredTin = 0, enteredTout = 0;
   double mInner = 0, mOuter = 0;
   // Properties: inner at Tin, outer at Tout, outerWall (its viscosity) at Tmean.
   FluidProperties inner, outer, outerWall;

@@ -24,7 +24,7 @@ inline constexpr std::array<std::string_view, 4> kPageCaptions = {kDoublePipePag
                                                                   kShellAndTubePage, kCompactsPage};
 
 // Fluid items: kFluidItems and kOtherLiquidItem of properties/FluidTables.h; material
-// items: kMaterialItems of design/Materials.h; tube types: kTubeTypeItems of
+// items: kMaterialItems of analyses/Materials.h; tube types: kTubeTypeItems of
 // analyses/PressureDrops.h; compact surfaces: kCompactSurfaces of analyses/CompactSurfaces.h.
 inline constexpr std::string_view kMaterialCaption = "Construction Material";
 inline constexpr std::string_view kConductivityPrompt =

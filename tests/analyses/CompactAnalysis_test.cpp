@@ -214,8 +214,8 @@ TEST_P(CompactRealisticTest, AgreesWithIndependentRecomputation) {
   ExpectClose(r.outerPrandtl, ref.out.pr, "Pr_o");
   ExpectClose(r.outerViscosity, ref.out.mu, "mu_o");
   ExpectClose(r.outerConductivity, ref.out.k, "k_o");
-  ExpectClose(r.innerInletTemperature, ref.Ti, "T_i");
-  ExpectClose(r.outerInletTemperature, ref.To, "T_o");
+  ExpectClose(r.innerPropertyTemperature, ref.Ti, "T_i");
+  ExpectClose(r.outerPropertyTemperature, ref.To, "T_o");
   EXPECT_EQ(trace.innerHot, ref.innerHot);
 
   // Sanity of the physics: heat flows from hot to cold and both pressure drops are positive.

@@ -2,10 +2,10 @@
 // analyses and the thermal solver over all 128 choices of unknowns. Each record
 // is built from a fixed-seed generator (so a failure names its seed and run and
 // is reproduced by running the test again), run as the screens' OK handlers run
-// it (a RecordingMessages sink, a FloatingPointGuard, the handlers' three
-// catches), and must end quickly in exactly one of: results whose shown fields
-// are finite and display as numbers, or the messages the calculations define
-// with no results.
+// it (the design runs through RunDesign, the function the design screen calls,
+// with a RecordingMessages sink), and must end quickly in exactly one of: results whose shown
+// fields are finite and display as numbers, or the messages the calculations define with no
+// results.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,7 @@
 #include "analyses/AnalysisMessages.h"
 #include "analyses/CompactAnalysis.h"
 #include "analyses/CrossFlow.h"
+#include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/ShellAndTube.h"
 #include "analyses/ShellAndTubeMessages.h"
@@ -34,7 +35,7 @@
 #include "common/Messages.h"
 #include "common/Numbers.h"
 #include "design/DesignCaptions.h"
-#include "design/DesignResult.h"
+#include "design/DesignOutcome.h"
 #include "ntu/Effectiveness.h"
 #include "ntu/InverseRelations.h"
 #include "ntu/MassFlowSearch.h"
@@ -46,7 +47,6 @@
 namespace {
 
 using calvora::DesignResult;
-using calvora::DesignRun;
 using calvora::Message;
 using calvora::MessageKind;
 using calvora::RecordingMessages;
@@ -345,81 +345,22 @@ bool DisplaysAsNumber(const std::string& text, char separator) {
          exponent.find_first_not_of("0123456789", 1) == std::string::npos;
 }
 
-// The design results screen's fields: format and the box that shows them.
-enum class Shown { Always, WithIteration, WithoutIteration, WithPressureDrops };
-struct ResultField {
-  const char* name;
-  double DesignResult::*value;
-  int precision, digits;
-  bool absolute;
-  Shown shown;
-};
-constexpr ResultField kResultFields[] = {
-    {"innerMassFlow", &DesignResult::innerMassFlow, 10, 4, true, Shown::Always},
-    {"outerMassFlow", &DesignResult::outerMassFlow, 10, 4, true, Shown::Always},
-    {"innerReynolds", &DesignResult::innerReynolds, 10, 4, true, Shown::Always},
-    {"outerReynolds", &DesignResult::outerReynolds, 10, 4, true, Shown::Always},
-    {"surfaceArea", &DesignResult::surfaceArea, 10, 4, true, Shown::Always},
-    {"innerFilmCoefficient", &DesignResult::innerFilmCoefficient, 10, 4, true, Shown::Always},
-    {"outerFilmCoefficient", &DesignResult::outerFilmCoefficient, 10, 4, true, Shown::Always},
-    {"overallCoefficient", &DesignResult::overallCoefficient, 10, 4, true, Shown::Always},
-    {"heatTransferRate", &DesignResult::heatTransferRate, 10, 3, true, Shown::WithIteration},
-    {"coldOutletTemperature", &DesignResult::coldOutletTemperature, 10, 3, false,
-     Shown::WithIteration},
-    {"hotOutletTemperature", &DesignResult::hotOutletTemperature, 10, 3, false,
-     Shown::WithIteration},
-    {"innerPressureDrop", &DesignResult::innerPressureDrop, 10, 4, true, Shown::WithPressureDrops},
-    {"outerPressureDrop", &DesignResult::outerPressureDrop, 10, 4, true, Shown::WithPressureDrops},
-    {"innerDensity", &DesignResult::innerDensity, 4, 6, true, Shown::Always},
-    {"outerDensity", &DesignResult::outerDensity, 4, 6, true, Shown::Always},
-    {"innerPrandtl", &DesignResult::innerPrandtl, 4, 6, true, Shown::Always},
-    {"outerPrandtl", &DesignResult::outerPrandtl, 4, 6, true, Shown::Always},
-    {"innerViscosity", &DesignResult::innerViscosity, 6, 6, true, Shown::Always},
-    {"outerViscosity", &DesignResult::outerViscosity, 6, 6, true, Shown::Always},
-    {"innerConductivity", &DesignResult::innerConductivity, 4, 6, true, Shown::Always},
-    {"outerConductivity", &DesignResult::outerConductivity, 4, 6, true, Shown::Always},
-    {"innerInletTemperature", &DesignResult::innerInletTemperature, 10, 2, false,
-     Shown::WithoutIteration},
-    {"outerInletTemperature", &DesignResult::outerInletTemperature, 10, 2, false,
-     Shown::WithoutIteration},
-};
-
 // ---- running a record as the screens do ----------------------------------------
 
-enum class Ending { Results, FailedCheck, Conversion, Arithmetic, Selection };
+using Ending = calvora::RunEnding;
 
-struct DesignOutcome {
-  Ending ending = Ending::Results;
-  DesignResult result;
-  std::vector<Message> messages;     // the analysis' own messages
-  bool failureAfterResults = false;  // the handler's final check failed after results
+struct Observed {
+  calvora::DesignOutcome outcome;
+  std::vector<Message> messages;  // the analysis' own, then the failure's message if any
   Clock::duration elapsed{};
 };
 
-// As the design screen's OK handler: guard, analysis, the final arithmetic check,
-// MathError, ConversionError and SelectionError caught in that nesting.
-DesignOutcome RunLikeDesignScreen(const std::function<DesignRun(calvora::Messages&)>& analysis) {
-  DesignOutcome o;
+// As the design screen's OK handler: the same outcome function, a recording sink.
+Observed RunLikeDesignScreen(const calvora::DesignInputs& inputs) {
+  Observed o;
   RecordingMessages sink;
   const auto start = Clock::now();
-  try {
-    calvora::FloatingPointGuard guard;
-    const DesignRun run = analysis(sink);
-    o.ending = run.resultsFlag ? Ending::Results : Ending::FailedCheck;
-    o.result = run.result;
-    try {
-      calvora::CheckArithmetic();
-    } catch (const calvora::MathError&) {
-      o.failureAfterResults = run.resultsFlag;
-      o.ending = Ending::Arithmetic;
-    }
-  } catch (const calvora::MathError&) {
-    o.ending = Ending::Arithmetic;
-  } catch (const calvora::ConversionError&) {
-    o.ending = Ending::Conversion;
-  } catch (const calvora::SelectionError&) {
-    o.ending = Ending::Selection;
-  }
+  o.outcome = calvora::RunDesign(inputs, sink);
   o.elapsed = Clock::now() - start;
   o.messages = std::move(sink.messages);
   return o;
@@ -433,17 +374,23 @@ std::string Describe(const std::vector<Message>& messages) {
 }
 
 // Empty when the outcome keeps every promise, else what it broke.
-std::string CheckDesignOutcome(const DesignOutcome& o, const MessageTable& table, bool iteration,
-                               bool pressureDrops, char separator) {
+std::string CheckDesignOutcome(const Observed& o, const MessageTable& table, char separator) {
   if (o.elapsed > kRunTimeLimit)
     return "took " +
            std::to_string(
                std::chrono::duration_cast<std::chrono::milliseconds>(o.elapsed).count()) +
            " ms";
-  if (o.failureAfterResults)
-    return "results were shown, then the arithmetic failure box";
+  const Ending ending = o.outcome.ending;
+  const bool failure = ending != Ending::Results && ending != Ending::FailedCheck;
+  std::vector<Message> analysisMessages = o.messages;
+  if (failure) {
+    // The failure's own message closes the run, and nothing follows it.
+    if (analysisMessages.empty() || analysisMessages.back().kind == MessageKind::Information)
+      return "a failed run without its message: " + Describe(o.messages);
+    analysisMessages.pop_back();
+  }
   bool anyClearing = false;
-  for (const Message& m : o.messages) {
+  for (const Message& m : analysisMessages) {
     const KnownMessage* known = Lookup(table, m);
     if (!known)
       return "message not defined for this analysis: " + Describe(o.messages);
@@ -451,22 +398,17 @@ std::string CheckDesignOutcome(const DesignOutcome& o, const MessageTable& table
       return "message with a number that is not one: " + m.text;
     anyClearing = anyClearing || known->clearsResults;
   }
-  switch (o.ending) {
+  switch (ending) {
     case Ending::Results:
       if (anyClearing)
         return "a failed check was shown, yet results too: " + Describe(o.messages);
-      for (const ResultField& f : kResultFields) {
-        const bool shown = f.shown == Shown::Always ||
-                           (f.shown == Shown::WithIteration && iteration) ||
-                           (f.shown == Shown::WithoutIteration && !iteration) ||
-                           (f.shown == Shown::WithPressureDrops && pressureDrops);
-        if (!shown)
+      for (int i = 0; i < calvora::kDesignResultFieldCount; ++i) {
+        if (!o.outcome.fieldVisible[i])
           continue;
-        const double v = o.result.*f.value;
-        const std::string text =
-            calvora::FormatFixed(f.absolute ? std::fabs(v) : v, f.precision, f.digits, separator);
-        if (!std::isfinite(v) || !DisplaysAsNumber(text, separator))
-          return std::string("shown field ") + f.name + " reads '" + text + "'";
+        const calvora::DesignResultField& f = calvora::kDesignResultFields[i];
+        const std::string& text = o.outcome.fieldTexts[i];
+        if (!std::isfinite(o.outcome.result.*f.value) || !DisplaysAsNumber(text, separator))
+          return "shown field " + std::string(f.objectName) + " reads '" + text + "'";
       }
       return {};
     case Ending::FailedCheck:
@@ -474,7 +416,7 @@ std::string CheckDesignOutcome(const DesignOutcome& o, const MessageTable& table
         return "no results, but no failed check was shown: " + Describe(o.messages);
       return {};
     default:
-      return {};  // the handler's own box follows; nothing is shown
+      return {};
   }
 }
 
@@ -493,37 +435,31 @@ void Record(Tally& tally, const std::string& problem, const std::string& where,
     ADD_FAILURE() << where << ": " << problem << "\n  record: " << trace;
 }
 
-bool SameOutcome(const DesignOutcome& a, const DesignOutcome& b) {
-  if (a.ending != b.ending || a.messages != b.messages)
+bool SameOutcome(const Observed& a, const Observed& b) {
+  if (a.outcome.ending != b.outcome.ending || a.messages != b.messages ||
+      a.outcome.fieldTexts != b.outcome.fieldTexts)
     return false;
-  for (const ResultField& f : kResultFields) {
-    const double x = a.result.*f.value, y = b.result.*f.value;
+  for (const calvora::DesignResultField& f : calvora::kDesignResultFields) {
+    const double x = a.outcome.result.*f.value, y = b.outcome.result.*f.value;
     if (!(x == y || (std::isnan(x) && std::isnan(y))))
       return false;
   }
   return true;
 }
 
-// Runs `runs` generated records of one analysis; `generate` builds a record and
-// returns the analysis call, with its two check boxes.
-struct DesignCase {
-  std::function<DesignRun(calvora::Messages&)> analysis;
-  bool iteration = false;
-  bool pressureDrops = false;
-};
-
+// Runs `runs` generated records of one analysis; `generate` builds a record.
 Tally RunDesignProperty(const char* name, std::uint32_t seed, int runs, const MessageTable& table,
-                        const std::function<DesignCase(Generator&)>& generate) {
+                        const std::function<calvora::DesignInputs(Generator&)>& generate) {
   Tally tally;
   for (int run = 0; run < runs; ++run) {
     Generator g(seed + static_cast<std::uint32_t>(run), run % 4 == 3 ? ',' : '.');
-    const DesignCase c = generate(g);
-    const DesignOutcome o = RunLikeDesignScreen(c.analysis);
-    std::string problem = CheckDesignOutcome(o, table, c.iteration, c.pressureDrops, g.separator());
+    const calvora::DesignInputs inputs = generate(g);
+    const Observed o = RunLikeDesignScreen(inputs);
+    std::string problem = CheckDesignOutcome(o, table, g.separator());
     // Every eighth record again: a run leaves nothing behind that changes the next.
-    if (problem.empty() && run % 8 == 0 && !SameOutcome(o, RunLikeDesignScreen(c.analysis)))
+    if (problem.empty() && run % 8 == 0 && !SameOutcome(o, RunLikeDesignScreen(inputs)))
       problem = "the same record gave a different outcome the second time";
-    ++tally.endings[static_cast<int>(o.ending)];
+    ++tally.endings[static_cast<int>(o.outcome.ending)];
     Record(tally, problem,
            std::string(name) + " seed " + std::to_string(seed) + " run " + std::to_string(run),
            g.trace());
@@ -533,7 +469,7 @@ Tally RunDesignProperty(const char* name, std::uint32_t seed, int runs, const Me
 
 // ---- the four design analyses -------------------------------------------------------
 
-DesignCase GenerateDoublePipe(Generator& g) {
+calvora::DesignInputs GenerateDoublePipe(Generator& g) {
   g.StartRecord(19);
   calvora::DoublePipeInputs in;
   in.innerFluid = g.Index("innerFluid", 4);
@@ -559,11 +495,10 @@ DesignCase GenerateDoublePipe(Generator& g) {
   in.innerFluidData = g.FluidData("Other1");
   in.outerFluidData = g.FluidData("Other2");
   in.decimalSeparator = g.separator();
-  return {[in](calvora::Messages& m) { return calvora::DoublePipeAnalysis(in, m); }, in.iteration,
-          in.pressureDrops};
+  return in;
 }
 
-DesignCase GenerateCrossFlow(Generator& g) {
+calvora::DesignInputs GenerateCrossFlow(Generator& g) {
   g.StartRecord(23);
   calvora::CrossFlowInputs in;
   in.innerFluid = g.Index("innerFluid", 4);
@@ -594,11 +529,10 @@ DesignCase GenerateCrossFlow(Generator& g) {
   in.innerFluidData = g.FluidData("Other1");
   in.outerFluidData = g.FluidData("Other2");
   in.decimalSeparator = g.separator();
-  return {[in](calvora::Messages& m) { return calvora::CrossFlowAnalysis(in, m); }, in.iteration,
-          in.pressureDrops};
+  return in;
 }
 
-DesignCase GenerateShellAndTube(Generator& g) {
+calvora::DesignInputs GenerateShellAndTube(Generator& g) {
   g.StartRecord(18);
   calvora::ShellAndTubeInputs in;
   in.innerFluid = g.Index("innerFluid", 4, 1);
@@ -634,11 +568,10 @@ DesignCase GenerateShellAndTube(Generator& g) {
   in.innerFluidData = g.FluidData("Other1");
   in.outerFluidData = g.FluidData("Other2");
   in.decimalSeparator = g.separator();
-  return {[in](calvora::Messages& m) { return calvora::ShellAndTubeAnalysis(in, m); }, in.iteration,
-          in.pressureDrops};
+  return in;
 }
 
-DesignCase GenerateCompact(Generator& g) {
+calvora::DesignInputs GenerateCompact(Generator& g) {
   g.StartRecord(19);
   calvora::CompactInputs in;
   in.surfaceIndex = g.Index("surface", calvora::kCompactSurfaceCount, 6);
@@ -663,15 +596,14 @@ DesignCase GenerateCompact(Generator& g) {
   in.inletPipeDiameter = g.Text("inletPipe", "0.05");
   in.outletPipeDiameter = g.Text("outletPipe", "0.04");
   in.decimalSeparator = g.separator();
-  return {[in](calvora::Messages& m) { return calvora::CompactAnalysis(in, m); }, in.iterate,
-          in.pressureDrops};
+  return in;
 }
 
 struct DesignProperty {
   const char* name;
   std::uint32_t seed;
   const MessageTable& (*messages)();
-  DesignCase (*generate)(Generator&);
+  calvora::DesignInputs (*generate)(Generator&);
 };
 
 const DesignProperty kDesignProperties[] = {
@@ -689,8 +621,8 @@ void RunAllDesignProperties(int runsEach) {
     // The generator must reach every ending, or it proves little.
     EXPECT_GT(t.endings[static_cast<int>(Ending::Results)], runsEach / 20) << p.name;
     EXPECT_GT(t.endings[static_cast<int>(Ending::FailedCheck)], 0) << p.name;
-    EXPECT_GT(t.endings[static_cast<int>(Ending::Conversion)], 0) << p.name;
-    EXPECT_GT(t.endings[static_cast<int>(Ending::Selection)], 0) << p.name;
+    EXPECT_GT(t.endings[static_cast<int>(Ending::ConversionFailure)], 0) << p.name;
+    EXPECT_GT(t.endings[static_cast<int>(Ending::MissingSelection)], 0) << p.name;
     std::printf(
         "%-12s %d runs: %d results, %d failed checks, %d conversion, %d arithmetic, %d "
         "selection\n",
@@ -701,44 +633,42 @@ void RunAllDesignProperties(int runsEach) {
 // The checks themselves: each broken outcome a faulty analysis could produce is
 // caught, and a sound one passes.
 TEST(HostileInput, OutcomeCheckCatchesBrokenRuns) {
-  const auto outcome = [](Ending ending, std::vector<Message> messages) {
-    DesignOutcome o;
-    o.ending = ending;
+  const auto observed = [](Ending ending, std::vector<Message> messages,
+                           calvora::DesignResult result = {}, bool pressureDrops = false) {
+    Observed o;
+    result.innerMassFlow = 0.2;
+    o.outcome = calvora::ResultsOutcome(result, false, pressureDrops, '.');
+    o.outcome.ending = ending;
     o.messages = std::move(messages);
-    o.result.innerMassFlow = 0.2;
     return o;
   };
   const Message range{MessageKind::Error, std::string(calvora::kTemperatureOutOfRangeMessage)};
   const MessageTable& table = DoublePipeMessages();
 
-  EXPECT_EQ(CheckDesignOutcome(outcome(Ending::Results, {}), table, false, false, '.'), "");
-  EXPECT_EQ(CheckDesignOutcome(outcome(Ending::FailedCheck, {range}), table, true, true, '.'), "");
+  EXPECT_EQ(CheckDesignOutcome(observed(Ending::Results, {}), table, '.'), "");
+  EXPECT_EQ(CheckDesignOutcome(observed(Ending::FailedCheck, {range}), table, '.'), "");
 
-  DesignOutcome nan = outcome(Ending::Results, {});
-  nan.result.overallCoefficient = std::nan("");
-  EXPECT_NE(CheckDesignOutcome(nan, table, false, false, '.'), "");
+  DesignResult nan;
+  nan.overallCoefficient = std::nan("");
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::Results, {}, nan), table, '.'), "");
   // A hidden field may hold anything; shown by the pressure box, it may not.
-  DesignOutcome drop = outcome(Ending::Results, {});
-  drop.result.outerPressureDrop = HUGE_VAL;
-  EXPECT_EQ(CheckDesignOutcome(drop, table, false, false, '.'), "");
-  EXPECT_NE(CheckDesignOutcome(drop, table, false, true, '.'), "");
+  DesignResult drop;
+  drop.outerPressureDrop = HUGE_VAL;
+  EXPECT_EQ(CheckDesignOutcome(observed(Ending::Results, {}, drop, false), table, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::Results, {}, drop, true), table, '.'), "");
 
-  EXPECT_NE(CheckDesignOutcome(outcome(Ending::Results, {range}), table, false, false, '.'), "");
-  EXPECT_NE(CheckDesignOutcome(outcome(Ending::FailedCheck, {}), table, false, false, '.'), "");
-  EXPECT_NE(CheckDesignOutcome(outcome(Ending::Results, {{MessageKind::Warning, range.text}}),
-                               table, false, false, '.'),
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::Results, {range}), table, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::FailedCheck, {}), table, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::Results, {{MessageKind::Warning, range.text}}),
+                               table, '.'),
             "");
   const Message height{MessageKind::Information,
                        std::string(calvora::kExchangerHeightPrefix) + "INF"};
-  EXPECT_NE(CheckDesignOutcome(outcome(Ending::Results, {height}), CrossFlowMessages(), false,
-                               false, '.'),
-            "");
-  DesignOutcome late = outcome(Ending::Arithmetic, {});
-  late.failureAfterResults = true;
-  EXPECT_NE(CheckDesignOutcome(late, table, false, false, '.'), "");
-  DesignOutcome slow = outcome(Ending::Results, {});
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::Results, {height}), CrossFlowMessages(), '.'), "");
+  EXPECT_NE(CheckDesignOutcome(observed(Ending::CalculationFailure, {}), table, '.'), "");
+  Observed slow = observed(Ending::Results, {});
   slow.elapsed = kRunTimeLimit + std::chrono::milliseconds(1);
-  EXPECT_NE(CheckDesignOutcome(slow, table, false, false, '.'), "");
+  EXPECT_NE(CheckDesignOutcome(slow, table, '.'), "");
 
   EXPECT_TRUE(DisplaysAsNumber("1.797693135E+308", '.'));
   EXPECT_TRUE(DisplaysAsNumber("-12,5000", ','));

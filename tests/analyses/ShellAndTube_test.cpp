@@ -342,9 +342,12 @@ TEST(ShellAndTubeRating, HotWaterInTubesColdWaterOnTheShell) {
       Recompute(t, FluidKind::SaturatedWater, FluidKind::SaturatedWater, 0.5, 0.0135, c.Nt, c.Dotl,
                 12, 0.2, 0.3, 200, 25, 80, 20, 385, TubeType::Smooth, 0.15, 0.15, 0.12, 0.1);
   ExpectMatches(run, c, e);
-  // The property temperatures of the last pass replace the inlet temperatures.
-  EXPECT_DOUBLE_EQ(run.result.innerInletTemperature, e.Tc);
-  EXPECT_DOUBLE_EQ(run.result.outerInletTemperature, e.Th);
+  // The inlet temperatures stay as entered; the last pass's property
+  // temperatures have their own fields.
+  EXPECT_EQ(run.result.innerInletTemperature, 80);
+  EXPECT_EQ(run.result.outerInletTemperature, 20);
+  EXPECT_DOUBLE_EQ(run.result.innerPropertyTemperature, e.Tc);
+  EXPECT_DOUBLE_EQ(run.result.outerPropertyTemperature, e.Th);
 }
 
 // ---- checks and their boxes -------------------------------------------------

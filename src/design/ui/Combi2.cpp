@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "analyses/CompactSurfaces.h"
+#include "analyses/Materials.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
@@ -24,7 +25,7 @@
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
-#include "design/Materials.h"
+#include "design/DesignOutcome.h"
 #include "design/ui/Arangem.h"
 #include "design/ui/Crosmix.h"
 #include "design/ui/Linearr.h"
@@ -539,22 +540,8 @@ void TCombi2Dlg::okClicked() {
 }
 
 void RunPageGuarded(QWidget* parent, const std::function<void(calvora::Messages&)>& run) {
-  try {
-    try {
-      try {
-        calvora::FloatingPointGuard guard;
-        QtMessages messages(parent);
-        run(messages);
-        calvora::CheckArithmetic();
-      } catch (const calvora::MathError&) {
-        ShowMessage(parent, calvora::MessageKind::Error, Q(dt::kMathErrorMessage));
-      }
-    } catch (const calvora::ConversionError&) {
-      ShowMessage(parent, calvora::MessageKind::Error, Q(dt::kConversionErrorMessage));
-    }
-  } catch (const calvora::SelectionError&) {
-    ShowMessage(parent, calvora::MessageKind::Warning, Q(dt::kSelectionErrorMessage));
-  }
+  QtMessages messages(parent);
+  calvora::RunGuarded(messages, run);
 }
 
 void TCombi2Dlg::fluidChanged(int page, bool inner, int index) {

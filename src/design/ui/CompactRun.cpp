@@ -42,7 +42,5 @@ void RunCompactPage(calvora::Messages& messages) {
   in.outletPipeDiameter = EditText(Pressdlg, "Edit2");
   in.decimalSeparator = PlatformDecimalSeparator();
 
-  const calvora::DesignRun run = calvora::CompactAnalysis(in, messages);
-  if (run.resultsFlag)
-    ShowDesignResults(run.result);
+  ShowDesignOutcome(calvora::RunDesign(in, messages));
 }

@@ -42,7 +42,5 @@ void RunDoublePipePage(calvora::Messages& messages) {
   in.outerFluidData = FluidData(Other2dlg);
   in.decimalSeparator = PlatformDecimalSeparator();
 
-  const calvora::DesignRun run = calvora::DoublePipeAnalysis(in, messages);
-  if (run.resultsFlag)
-    ShowDesignResults(run.result);
+  ShowDesignOutcome(calvora::RunDesign(in, messages));
 }

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analyses/TubeBankTables.h"
 #include "common/Numbers.h"
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
-#include "design/TubeBankTables.h"
 #include "design/ui/Combi2.h"
 
 TInlinedlg* Inlinedlg = nullptr;

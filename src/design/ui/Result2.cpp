@@ -12,9 +12,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
-#include "common/Format.h"
+#include "common/FloatingPoint.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
@@ -226,57 +225,23 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   connect(made[4], &QPushButton::clicked, this, [] { OpenHelpTopic("Results"); });
 }
 
-void TResults2::showResults(const calvora::DesignResult& r) {
+void TResults2::showOutcome(const calvora::DesignOutcome& outcome) {
+  calvora::PreservedArithmeticFlags keep;
   show();
   if (Combi2Dlg)
     Combi2Dlg->hide();
-  const char separator = PlatformDecimalSeparator();
-  auto put = [this, separator](int number, double value, int precision, int digits, bool absolute) {
-    field(number)->setText(QString::fromStdString(
-        calvora::FormatFixed(absolute ? std::fabs(value) : value, precision, digits, separator)));
-  };
-  put(1, r.innerMassFlow, 10, 4, true);
-  put(2, r.outerMassFlow, 10, 4, true);
-  put(3, r.innerReynolds, 10, 4, true);
-  put(4, r.outerReynolds, 10, 4, true);
-  put(5, r.surfaceArea, 10, 4, true);
-  put(6, r.innerFilmCoefficient, 10, 4, true);
-  put(7, r.outerFilmCoefficient, 10, 4, true);
-  put(8, r.overallCoefficient, 10, 4, true);
-  put(14, r.innerDensity, 4, 6, true);
-  put(15, r.outerDensity, 4, 6, true);
-  put(16, r.innerPrandtl, 4, 6, true);
-  put(17, r.outerPrandtl, 4, 6, true);
-  put(18, r.innerViscosity, 6, 6, true);
-  put(19, r.outerViscosity, 6, 6, true);
-  put(20, r.innerConductivity, 4, 6, true);
-  put(21, r.outerConductivity, 4, 6, true);
-
-  const int page = Combi2Dlg ? Combi2Dlg->showingPageIndex() : -1;
-  const bool iteration = page >= 0 && Combi2Dlg->iterationBox(page)->isChecked();
-  const bool pressure = page >= 0 && Combi2Dlg->pressureBox(page)->isChecked();
-
   // A hidden group's fields keep the texts of an earlier run.
   auto setGroupVisible = [](QWidget* group, bool visible) {
     group->setVisible(visible);
     for (QWidget* child : group->findChildren<QWidget*>())
       child->setVisible(visible);
   };
-  setGroupVisible(heatTransferGroup_, iteration);
-  setGroupVisible(inletGroup_, !iteration);
-  if (iteration) {
-    put(9, r.heatTransferRate, 10, 3, true);
-    put(10, r.coldOutletTemperature, 10, 3, false);
-    put(11, r.hotOutletTemperature, 10, 3, false);
-  } else {
-    put(22, r.innerInletTemperature, 10, 2, false);
-    put(23, r.outerInletTemperature, 10, 2, false);
-  }
-  setGroupVisible(pressureGroup_, pressure);
-  if (pressure) {
-    put(12, r.innerPressureDrop, 10, 4, true);
-    put(13, r.outerPressureDrop, 10, 4, true);
-  }
+  setGroupVisible(heatTransferGroup_, outcome.visible(calvora::ResultGroup::HeatTransfer));
+  setGroupVisible(inletGroup_, outcome.visible(calvora::ResultGroup::InletTemperatures));
+  setGroupVisible(pressureGroup_, outcome.visible(calvora::ResultGroup::PressureDrops));
+  for (int number = 1; number <= calvora::kDesignResultFieldCount; ++number)
+    if (outcome.visible(number))
+      field(number)->setText(QString::fromStdString(outcome.text(number)));
 }
 
 calvora::DesignReportSnapshot TResults2::snapshot() const {
@@ -383,7 +348,15 @@ void TResults2::quitClicked() {
     Mainform->close();
 }
 
+void ShowDesignOutcome(const calvora::DesignOutcome& outcome) {
+  if (Results2 && outcome.showsResults())
+    Results2->showOutcome(outcome);
+}
+
 void ShowDesignResults(const calvora::DesignResult& result) {
-  if (Results2)
-    Results2->showResults(result);
+  const int page = Combi2Dlg ? Combi2Dlg->showingPageIndex() : -1;
+  const bool iteration = page >= 0 && Combi2Dlg->iterationBox(page)->isChecked();
+  const bool pressure = page >= 0 && Combi2Dlg->pressureBox(page)->isChecked();
+  ShowDesignOutcome(
+      calvora::ResultsOutcome(result, iteration, pressure, PlatformDecimalSeparator()));
 }

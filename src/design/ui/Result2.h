@@ -3,8 +3,9 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "analyses/DesignResult.h"
+#include "design/DesignOutcome.h"
 #include "design/DesignReport.h"
-#include "design/DesignResult.h"
 
 class QLineEdit;
 
@@ -16,7 +17,9 @@ class TResults2 : public QDialog {
  public:
   explicit TResults2(QWidget* parent = nullptr);
 
-  void showResults(const calvora::DesignResult& result);
+  // Shows the results of a run that ended with results: the visible fields get
+  // their texts, hidden groups keep the texts of an earlier run.
+  void showOutcome(const calvora::DesignOutcome& outcome);
 
   // The design report as it would be saved (or printed) now, from the design
   // screen, its dialogs and this screen as displayed.
@@ -42,6 +45,10 @@ class TResults2 : public QDialog {
 
 extern TResults2* Results2;
 
-// Called by each design page runner when its run succeeded: shows Results2 with
-// `result`, hides the design screen.
+// Called by each design page runner with its run's outcome: when the run ended
+// with results, shows Results2 with them and hides the design screen.
+void ShowDesignOutcome(const calvora::DesignOutcome& outcome);
+
+// Shows `result` as a run of the showing page would (its iteration and
+// pressure-drop boxes decide what is visible).
 void ShowDesignResults(const calvora::DesignResult& result);

@@ -50,7 +50,5 @@ void RunShellAndTubePage(calvora::Messages& messages) {
   in.outerFluidData = FluidData(Other2dlg);
   in.decimalSeparator = PlatformDecimalSeparator();
 
-  const calvora::DesignRun run = calvora::ShellAndTubeAnalysis(in, messages);
-  if (run.resultsFlag)
-    ShowDesignResults(run.result);
+  ShowDesignOutcome(calvora::RunDesign(in, messages));
 }

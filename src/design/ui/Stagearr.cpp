@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analyses/TubeBankTables.h"
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
-#include "design/TubeBankTables.h"
 #include "design/ui/Combi2.h"
 #include "design/ui/Linearr.h"
 

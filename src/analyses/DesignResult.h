@@ -27,8 +27,14 @@ struct DesignResult {
   double outerViscosity = 0;
   double innerConductivity = 0;
   double outerConductivity = 0;
+  // The inlet temperatures as entered.
   double innerInletTemperature = 0;
   double outerInletTemperature = 0;
+  // The temperatures the fluid properties above were evaluated at: the inlet
+  // temperatures, or with the iteration the weighted temperatures of its last
+  // pass (built-in fluids only).
+  double innerPropertyTemperature = 0;
+  double outerPropertyTemperature = 0;
 };
 
 // The outcome of one design run: the results are shown only while resultsFlag

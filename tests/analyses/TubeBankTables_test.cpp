@@ -1,4 +1,4 @@
-#include "design/TubeBankTables.h"
+#include "analyses/TubeBankTables.h"
 
 #include <gtest/gtest.h>
 

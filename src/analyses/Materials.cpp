@@ -1,4 +1,4 @@
-#include "design/Materials.h"
+#include "analyses/Materials.h"
 
 #include <cstddef>
 
