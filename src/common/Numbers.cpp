@@ -35,6 +35,9 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 constexpr int kLargestExactPower = 22;
 constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
 constexpr int kMantissaRoom = 19;  // decimal digits an unsigned 64-bit integer always holds
+// Decimals and exponents beyond this many go to the general conversion, so
+// neither count can overflow on the way.
+constexpr long kShortScale = 1000;
 
 // The general conversion: the C library's correctly rounded strtod on the text
 // rebuilt with '.' as separator. `number` is a checked entry without blanks.
@@ -101,7 +104,7 @@ std::optional<double> TryParseNumber(std::string_view text, char decimalSeparato
       negativeExponent = *p++ == '-';
     const char* const exponentDigits = p;
     while (p < end && IsDigit(*p)) {
-      if (exponent < 100000)
+      if (exponent <= kShortScale)  // larger ones are left to the general conversion
         exponent = exponent * 10 + (*p - '0');
       ++p;
     }
@@ -115,9 +118,10 @@ std::optional<double> TryParseNumber(std::string_view text, char decimalSeparato
 
   // An exact integer times or divided by an exact power of ten is one correctly
   // rounded operation: the same double strtod gives.
-  const long scale = exponent - static_cast<long>(std::min<std::size_t>(fracDigits, 100000));
+  const long scale = exponent - static_cast<long>(fracDigits);
   if (mantissaDigits <= kMantissaRoom && mantissa <= kLargestExactInteger &&
-      scale >= -kLargestExactPower && scale <= kLargestExactPower) {
+      fracDigits <= static_cast<std::size_t>(kShortScale) && exponent >= -kShortScale &&
+      exponent <= kShortScale && scale >= -kLargestExactPower && scale <= kLargestExactPower) {
     const double whole = static_cast<double>(mantissa);
     const double value = scale < 0 ? whole / kExactPowers[-scale] : whole * kExactPowers[scale];
     return negative ? -value : value;
