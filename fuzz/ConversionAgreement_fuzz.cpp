@@ -1,5 +1,5 @@
 // libFuzzer target: the fast display format and entry conversion give exactly
-// what their first, plainly exact forms give (tests/common/ConversionReference.h).
+// what their first, plainly exact forms give (tests/common/FirstConversionForms.h).
 //
 // Input: 8 bytes of a double's bit pattern, one byte for P (1..18) and one for
 // D (0..12) and the separator, then a typed text. The double is formatted by
@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "../tests/common/ConversionReference.h"
+#include "../tests/common/FirstConversionForms.h"
 #include "FuzzChecks.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
@@ -26,7 +26,7 @@ void CompareConversion(std::string_view text, char separator) {
   const auto fast = calvora::TryParseNumber(text, separator);
   const int fastFlags = std::fetestexcept(calvora::kFailureFlags);
   std::feclearexcept(FE_ALL_EXCEPT);
-  const auto first = calvora::reference::TryParseNumber(text, separator);
+  const auto first = calvora::first_form::TryParseNumber(text, separator);
   const int firstFlags = std::fetestexcept(calvora::kFailureFlags);
   const bool same =
       fast.has_value() == first.has_value() &&
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int digits = data[9] % 13;
   const char separator = data[9] & 0x80 ? ',' : '.';
   const std::string shown = calvora::FormatFixed(value, precision, digits, separator);
-  const std::string first = calvora::reference::FormatFixed(value, precision, digits, separator);
+  const std::string first = calvora::first_form::FormatFixed(value, precision, digits, separator);
   if (shown != first)
     fuzz::Fail("fixed(" + std::to_string(precision) + ", " + std::to_string(digits) + ") of " +
                first + " reads '" + shown + "'");

@@ -1,5 +1,5 @@
 // The fast display format and entry conversion against their first, plainly
-// exact forms (ConversionReference.h), on fixed-seed values and texts chosen
+// exact forms (FirstConversionForms.h), on fixed-seed values and texts chosen
 // where a shortcut would go wrong: rounding ties and values a hair beside them,
 // powers of ten, the switch to scientific notation, subnormals and the extremes.
 
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ConversionReference.h"
+#include "common/FirstConversionForms.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
 #include "common/Numbers.h"
@@ -140,7 +140,8 @@ long long CompareFormats(const ValueSet& set, long long count, std::uint64_t see
     const double value = set.next(g, pair);
     const char separator = i % 5 == 0 ? ',' : '.';
     const std::string fast = FormatFixed(value, pair.precision, pair.digits, separator);
-    const std::string first = reference::FormatFixed(value, pair.precision, pair.digits, separator);
+    const std::string first =
+        first_form::FormatFixed(value, pair.precision, pair.digits, separator);
     if (fast != first && ++mismatches <= 5) {
       ADD_FAILURE() << set.name << " #" << i << ": " << std::hexfloat << value << std::defaultfloat
                     << " (" << value << ") fixed(" << pair.precision << ", " << pair.digits
@@ -236,7 +237,7 @@ TEST(ParseAgreesWithFirstForm, OnTypedTexts) {
     const auto fast = TryParseNumber(text, separator);
     const int fastFlags = std::fetestexcept(kFailureFlags);
     std::feclearexcept(FE_ALL_EXCEPT);
-    const auto first = reference::TryParseNumber(text, separator);
+    const auto first = first_form::TryParseNumber(text, separator);
     const int firstFlags = std::fetestexcept(kFailureFlags);
     valid += first.has_value();
     // Compared bit for bit, so "-0" stays negative zero.

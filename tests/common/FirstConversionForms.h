@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace calvora::reference {
+namespace calvora::first_form {
 namespace format_detail {
 
 // Adds one unit at the last digit of `digits`; returns true when the carry ran
@@ -204,4 +204,4 @@ inline std::optional<double> TryParseNumber(std::string_view text, char decimalS
   return value;
 }
 
-}  // namespace calvora::reference
+}  // namespace calvora::first_form
