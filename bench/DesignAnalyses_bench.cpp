@@ -4,6 +4,7 @@
 
 #include "analyses/CrossFlow.h"
 #include "analyses/DoublePipe.h"
+#include "design/DesignOutcome.h"
 
 namespace {
 
@@ -86,5 +87,17 @@ void BM_CrossFlowAnalysis(benchmark::State& state) {
   state.counters["thermal_passes"] = trace.thermalPasses;
 }
 BENCHMARK(BM_CrossFlowAnalysis);
+
+// Showing a result: the 23 field texts of the double-pipe case, each in its
+// field's display format, with the iteration and pressure-drop groups shown.
+void BM_FormatDesignResultFields(benchmark::State& state) {
+  SilentMessages messages;
+  const calvora::DesignResult result =
+      calvora::DoublePipeAnalysis(DoublePipeCase(), messages).result;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calvora::ResultsOutcome(result, true, true, '.'));
+  }
+}
+BENCHMARK(BM_FormatDesignResultFields);
 
 }  // namespace

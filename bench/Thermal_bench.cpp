@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "common/Messages.h"
+#include "thermal/ThermalResults.h"
 #include "thermal/ThermalSolver.h"
 
 namespace {
@@ -54,5 +55,20 @@ void BM_SolveMassFlowCombination(benchmark::State& state) {
     state.SkipWithError("the search did not settle");
 }
 BENCHMARK(BM_SolveMassFlowCombination);
+
+// Showing a result: the fifteen field texts of the closed-form case.
+void BM_FormatThermalResultFields(benchmark::State& state) {
+  using U = calvora::Unknown;
+  calvora::RecordingMessages messages;
+  const auto solved = calvora::SolveThermal(Entries({U::Mh, U::Q, U::A}), messages);
+  if (!solved) {
+    state.SkipWithError("the case did not solve");
+    return;
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(calvora::ThermalResultTexts(*solved, '.'));
+  }
+}
+BENCHMARK(BM_FormatThermalResultFields);
 
 }  // namespace

@@ -29,7 +29,7 @@ class FloatingPointGuard {
   void check() const { CheckArithmetic(); }
 
  private:
-  std::fexcept_t saved_{};
+  int saved_ = 0;  // the raised flags, as std::fetestexcept reports them
 };
 
 // Keeps the calculation's flags unchanged across work that is not part of it,
@@ -42,7 +42,7 @@ class PreservedArithmeticFlags {
   PreservedArithmeticFlags& operator=(const PreservedArithmeticFlags&) = delete;
 
  private:
-  std::fexcept_t saved_{};
+  int saved_ = 0;  // the raised flags, as std::fetestexcept reports them
 };
 
 }  // namespace calvora

@@ -96,5 +96,50 @@ TEST(FloatingPointGuard, RestoresTheCallersFlags) {
   EXPECT_FALSE(ArithmeticFailed());
 }
 
+// Flags raised before a guard, by double or by long double arithmetic (which
+// keeps its flags apart on some processors), are hidden inside it and are back
+// after it, whatever the calculation inside raised.
+struct RestoreCase {
+  const char* name;
+  std::function<void()> before;
+  std::function<void()> inside;
+};
+
+class GuardRestoreTest : public ::testing::TestWithParam<RestoreCase> {};
+
+volatile long double gLongOne = 1.0L;
+volatile long double gLongZero = 0.0L;
+
+TEST_P(GuardRestoreTest, HidesAndRestoresTheCallersFlags) {
+  const RestoreCase& c = GetParam();
+  std::feclearexcept(FE_ALL_EXCEPT);
+  c.before();
+  const int callers = std::fetestexcept(FE_ALL_EXCEPT);
+  {
+    FloatingPointGuard guard;
+    EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), 0);
+    c.inside();
+  }
+  EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), callers);
+  {
+    PreservedArithmeticFlags keep;
+    c.inside();
+  }
+  EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), callers);
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GuardRestoreTest,
+    ::testing::Values(RestoreCase{"Nothing", [] {}, [] {}},
+                      RestoreCase{"DoubleBeforeDoubleInside",
+                                  [] { (void)(gOne / 3.0 + gHuge * 10.0); },
+                                  [] { (void)(gOne / gZero); }},
+                      RestoreCase{"LongDoubleBefore", [] { (void)(gLongOne / gLongZero); },
+                                  [] { (void)(gZero / gZero); }},
+                      RestoreCase{"LongDoubleInside", [] { (void)(gOne / 3.0); },
+                                  [] { (void)(gLongOne / gLongZero); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace calvora

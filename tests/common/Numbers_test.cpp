@@ -7,6 +7,7 @@
 #include "ParamNames.h"
 
 #include <cmath>
+#include <string>
 
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
@@ -64,6 +65,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ParseNumber, ThrowsConversionErrorForText) {
   EXPECT_THROW(ParseNumber("x"), ConversionError);
   EXPECT_EQ(ParseNumber(" 42 "), 42.0);
+}
+
+// Runs of zeros longer than any count the conversion keeps in full: the
+// exponent still applies to the digit where it stands.
+TEST(ParseNumber, LongRunsOfZerosKeepTheDigitsPlace) {
+  const std::string zeros(100005, '0');
+  EXPECT_EQ(ParseNumber("0." + zeros + "1e100010"), 1e4);
+  EXPECT_EQ(ParseNumber("1" + zeros + "e-100003"), 100.0);
+  EXPECT_EQ(ParseNumber("0." + zeros + "1"), 0.0);
+  EXPECT_FALSE(TryParseNumber("1" + zeros).has_value());
 }
 
 TEST(ParseNumber, TinyValuesRaiseNoFailure) {
