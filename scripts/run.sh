@@ -32,7 +32,11 @@ xvfb_pid=
 vnc_pid=
 app_pid=
 cleanup() {
-  trap - EXIT INT TERM HUP
+  # Ignore further signals while cleaning up: `timeout` signals the whole
+  # process group, so a second TERM may follow the first, and it must not end
+  # this script before the VNC server and the display have gone.
+  trap - EXIT
+  trap '' INT TERM HUP
   for pid in "$app_pid" "$vnc_pid" "$xvfb_pid"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done
