@@ -1,6 +1,6 @@
 // libFuzzer target: the compact (tube-fin) analysis from fuzzed entries and
 // choices, run through RunDesign as the design screen's OK runs it (promises in
-// FuzzChecks.h).
+// tests/support/RunChecks.h).
 //
 // Input: 7 choice bytes (surface, inner fluid, outer fluid, material, the two
 // boxes in bits 0 (iteration) and 1 (pressure drops), inner tube type, decimal
@@ -39,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.outletPipeDiameter = f.Next();
   in.innerFluidData = f.NextFluidData();
   in.outerFluidData = f.NextFluidData();
-  fuzz::RunDesignRecord(in, fuzz::kCompactMessages, in.decimalSeparator);
+  fuzz::RunDesignRecord(in, run_checks::CompactMessages(), in.decimalSeparator);
   return 0;
 }

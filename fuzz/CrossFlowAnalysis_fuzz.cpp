@@ -1,6 +1,6 @@
 // libFuzzer target: the cross-flow analysis from fuzzed entries and choices,
 // run through RunDesign as the design screen's OK runs it (promises in
-// FuzzChecks.h).
+// tests/support/RunChecks.h).
 //
 // Input: 8 choice bytes (inner fluid, outer fluid, material, arrangement, the
 // two boxes in bits 0 (pressure drops) and 1 (iteration), mixing, tube type,
@@ -45,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.staggeredPitchNormal = f.Next();
   in.innerFluidData = f.NextFluidData();
   in.outerFluidData = f.NextFluidData();
-  fuzz::RunDesignRecord(in, fuzz::kCrossFlowMessages, in.decimalSeparator);
+  fuzz::RunDesignRecord(in, run_checks::CrossFlowMessages(), in.decimalSeparator);
   return 0;
 }

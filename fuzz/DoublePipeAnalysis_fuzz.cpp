@@ -1,6 +1,6 @@
 // libFuzzer target: the double-pipe analysis from fuzzed entries and choices,
 // run through RunDesign as the design screen's OK runs it (promises in
-// FuzzChecks.h).
+// tests/support/RunChecks.h).
 //
 // Input: 8 choice bytes (inner fluid, outer fluid, material, the two boxes in
 // bits 0 (pressure drops) and 1 (iteration), flow condition, inner and outer
@@ -40,6 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.outletPipeDiameter = f.Next();
   in.innerFluidData = f.NextFluidData();
   in.outerFluidData = f.NextFluidData();
-  fuzz::RunDesignRecord(in, fuzz::kDoublePipeMessages, in.decimalSeparator);
+  fuzz::RunDesignRecord(in, run_checks::DoublePipeMessages(), in.decimalSeparator);
   return 0;
 }

@@ -1,6 +1,6 @@
 // libFuzzer target: the shell-and-tube analysis from fuzzed entries and
 // choices, run through RunDesign as the design screen's OK runs it (promises in
-// FuzzChecks.h).
+// tests/support/RunChecks.h).
 //
 // Input: 7 choice bytes (inner fluid, outer fluid, material, the two boxes in
 // bits 0 (pressure drops) and 1 (iteration), inner tube type, the six
@@ -44,6 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.shellOutletPipeDiameter = f.Next();
   in.innerFluidData = f.NextFluidData();
   in.outerFluidData = f.NextFluidData();
-  fuzz::RunDesignRecord(in, fuzz::kShellAndTubeMessages, in.decimalSeparator);
+  fuzz::RunDesignRecord(in, run_checks::ShellAndTubeMessages(), in.decimalSeparator);
   return 0;
 }

@@ -1,6 +1,6 @@
 // libFuzzer target: the thermal solver from fuzzed entries, unknown boxes,
 // exchanger type and mixing, run as the input screen's OK runs it (promises in
-// FuzzChecks.h).
+// tests/support/RunChecks.h).
 //
 // Input: 4 choice bytes (the seven unknown boxes in bits 0-6 in Unknown order,
 // the exchanger type (one of the five items, none, or a foreign text), the

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -28,7 +27,6 @@
 #include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/ShellAndTube.h"
-#include "analyses/ShellAndTubeMessages.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
 #include "common/Format.h"
@@ -36,12 +34,9 @@
 #include "common/Numbers.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"
-#include "ntu/Effectiveness.h"
-#include "ntu/InverseRelations.h"
-#include "ntu/MassFlowSearch.h"
 #include "properties/FluidTables.h"
+#include "support/RunChecks.h"
 #include "thermal/InputCaptions.h"
-#include "thermal/ThermalResults.h"
 #include "thermal/ThermalSolver.h"
 
 namespace {
@@ -50,6 +45,12 @@ using calvora::DesignResult;
 using calvora::Message;
 using calvora::MessageKind;
 using calvora::RecordingMessages;
+using run_checks::CompactMessages;
+using run_checks::CrossFlowMessages;
+using run_checks::DisplaysAsNumber;
+using run_checks::DoublePipeMessages;
+using run_checks::MessageTable;
+using run_checks::ShellAndTubeMessages;
 using Clock = std::chrono::steady_clock;
 
 // Runs of the normal suite: about five thousand in all. The DISABLED_ extended
@@ -251,100 +252,6 @@ class Generator {
   std::string trace_;
 };
 
-// ---- what a design run may say ---------------------------------------------------
-
-struct KnownMessage {
-  MessageKind kind;
-  std::string_view text;
-  bool clearsResults;   // a failed check: the results screen is not filled
-  bool prefix = false;  // the text is followed by a number
-};
-
-using MessageTable = std::vector<KnownMessage>;
-
-const MessageTable& DoublePipeMessages() {
-  static const MessageTable table = {
-      {MessageKind::Error, calvora::kInnerTemperatureOutOfRangeMessage, true},
-      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
-      {MessageKind::Error, calvora::kOuterDiametersMessage, true},
-      {MessageKind::Error, calvora::kAnnulusDiameterMessage, true},
-      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
-      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
-  };
-  return table;
-}
-
-const MessageTable& CrossFlowMessages() {
-  static const MessageTable table = {
-      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
-      {MessageKind::Error, calvora::kTubeDiameterMessage, true},
-      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
-      {MessageKind::Information, calvora::kExchangerHeightPrefix, false, true},
-      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
-  };
-  return table;
-}
-
-const MessageTable& ShellAndTubeMessages() {
-  static const MessageTable table = {
-      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
-      {MessageKind::Warning, calvora::kShellDiameterRangeMessage, true},
-      {MessageKind::Warning, calvora::kTubeDiameterRangeMessage, true},
-      {MessageKind::Warning, calvora::kBaffleCountRangeMessage, true},
-      {MessageKind::Warning, calvora::kClearanceMessage, true},
-      {MessageKind::Error, calvora::kEndBaffleRatioMessage, true},
-      {MessageKind::Warning, calvora::kInnerFlowMessagePrefix, true, true},
-      {MessageKind::Warning, calvora::kOuterFlowMessage, true},
-      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
-      {MessageKind::Warning, calvora::kBaffleRatioLowMessage, false},
-      {MessageKind::Warning, calvora::kBaffleRatioHighMessage, false},
-      {MessageKind::Warning, calvora::kLowShellReynoldsMessage, false},
-      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
-  };
-  return table;
-}
-
-const MessageTable& CompactMessages() {
-  static const MessageTable table = {
-      {MessageKind::Warning, calvora::kCompactNoSurfaceMessage, true},
-      {MessageKind::Error, calvora::kCompactDiameterMessage, true},
-      {MessageKind::Error, calvora::kTemperatureOutOfRangeMessage, true},
-      {MessageKind::Error, calvora::kIterationDidNotSettleMessage, true},
-      {MessageKind::Warning, calvora::kCompactReynoldsHighMessage, false},
-      {MessageKind::Warning, calvora::kCompactReynoldsLowMessage, false},
-      {MessageKind::Error, calvora::kInsufficientDataMessage, false},
-  };
-  return table;
-}
-
-const KnownMessage* Lookup(const MessageTable& table, const Message& m) {
-  for (const KnownMessage& known : table) {
-    if (known.kind != m.kind)
-      continue;
-    if (known.prefix ? m.text.starts_with(known.text) : m.text == known.text)
-      return &known;
-  }
-  return nullptr;
-}
-
-// A displayed number: what FormatFixed writes for a finite value reads as one.
-// Mantissa and exponent are read apart, since a value within a rounding of the
-// largest double (1.7976931348623157e308 shows as 1.797693135E+308) is finite
-// but its rounded text lies beyond the largest double.
-bool DisplaysAsNumber(const std::string& text, char separator) {
-  if (text.find("INF") != std::string::npos || text.find("NAN") != std::string::npos)
-    return false;
-  const std::size_t e = text.find('E');
-  const auto mantissa = calvora::TryParseNumber(text.substr(0, e), separator);
-  if (!mantissa || !std::isfinite(*mantissa))
-    return false;
-  if (e == std::string::npos)
-    return true;
-  const std::string exponent = text.substr(e + 1);
-  return exponent.size() >= 3 && (exponent[0] == '+' || exponent[0] == '-') &&
-         exponent.find_first_not_of("0123456789", 1) == std::string::npos;
-}
-
 // ---- running a record as the screens do ----------------------------------------
 
 using Ending = calvora::RunEnding;
@@ -366,58 +273,15 @@ Observed RunLikeDesignScreen(const calvora::DesignInputs& inputs) {
   return o;
 }
 
-std::string Describe(const std::vector<Message>& messages) {
-  std::string s;
-  for (const Message& m : messages)
-    s += "[" + std::to_string(static_cast<int>(m.kind)) + "] " + m.text + " | ";
-  return s;
-}
-
-// Empty when the outcome keeps every promise, else what it broke.
+// Empty when the outcome keeps every promise (those of support/RunChecks.h, and
+// the time limit), else what it broke.
 std::string CheckDesignOutcome(const Observed& o, const MessageTable& table, char separator) {
   if (o.elapsed > kRunTimeLimit)
     return "took " +
            std::to_string(
                std::chrono::duration_cast<std::chrono::milliseconds>(o.elapsed).count()) +
            " ms";
-  const Ending ending = o.outcome.ending;
-  const bool failure = ending != Ending::Results && ending != Ending::FailedCheck;
-  std::vector<Message> analysisMessages = o.messages;
-  if (failure) {
-    // The failure's own message closes the run, and nothing follows it.
-    if (analysisMessages.empty() || analysisMessages.back().kind == MessageKind::Information)
-      return "a failed run without its message: " + Describe(o.messages);
-    analysisMessages.pop_back();
-  }
-  bool anyClearing = false;
-  for (const Message& m : analysisMessages) {
-    const KnownMessage* known = Lookup(table, m);
-    if (!known)
-      return "message not defined for this analysis: " + Describe(o.messages);
-    if (known->prefix && !DisplaysAsNumber(m.text.substr(known->text.size()), separator))
-      return "message with a number that is not one: " + m.text;
-    anyClearing = anyClearing || known->clearsResults;
-  }
-  switch (ending) {
-    case Ending::Results:
-      if (anyClearing)
-        return "a failed check was shown, yet results too: " + Describe(o.messages);
-      for (int i = 0; i < calvora::kDesignResultFieldCount; ++i) {
-        if (!o.outcome.fieldVisible[i])
-          continue;
-        const calvora::DesignResultField& f = calvora::kDesignResultFields[i];
-        const std::string& text = o.outcome.fieldTexts[i];
-        if (!std::isfinite(o.outcome.result.*f.value) || !DisplaysAsNumber(text, separator))
-          return "shown field " + std::string(f.objectName) + " reads '" + text + "'";
-      }
-      return {};
-    case Ending::FailedCheck:
-      if (!anyClearing)
-        return "no results, but no failed check was shown: " + Describe(o.messages);
-      return {};
-    default:
-      return {};
-  }
+  return run_checks::CheckDesignOutcome(o.outcome, o.messages, table, separator);
 }
 
 struct Tally {
@@ -695,44 +559,10 @@ constexpr std::array<const char*, ti::kQuantityCount> kThermalBase = {
 constexpr std::array<const char*, ti::kQuantityCount> kThermalNames = {
     "Th1", "Tc1", "Th0", "Tc0", "Mh", "Mc", "Q", "A", "U", "Cc", "Ch"};
 
-// Messages that end a thermal run with no results.
-bool EndsThermalRun(const Message& m) {
-  const std::string_view warnings[] = {
-      calvora::kNoUnknownsMessage,         calvora::kOneUnknownMessage,
-      calvora::kTwoUnknownsMessage,        calvora::kTooManyUnknownsMessage,
-      calvora::kRefusedCombinationMessage, calvora::kMissingValuesMessage};
-  const std::string_view errors[] = {calvora::kCalculationFailedMessage,
-                                     calvora::kMassFlowNotFoundMessage};
-  for (std::string_view w : warnings)
-    if (m.kind == MessageKind::Warning && m.text == w)
-      return true;
-  for (std::string_view e : errors)
-    if (m.kind == MessageKind::Error && m.text == e)
-      return true;
-  return false;
-}
-
-// Messages a relation shows on its way; the run goes on.
-bool ShownOnTheWay(const Message& m) {
-  return m.kind == MessageKind::Error &&
-         (m.text == calvora::kInsufficientDataMessage || m.text == calvora::kCannotFindNtuMessage);
-}
-
-const char* CountMessage(int count) {
-  switch (count) {
-    case 0:
-      return calvora::kNoUnknownsMessage;
-    case 1:
-      return calvora::kOneUnknownMessage;
-    case 2:
-      return calvora::kTwoUnknownsMessage;
-    case 3:
-      return nullptr;
-  }
-  return calvora::kTooManyUnknownsMessage;
-}
-
-std::string CheckThermalRun(const calvora::ThermalInputs& in, unsigned mask, bool& solved) {
+// Runs one thermal record as the input screen's OK does: empty when it keeps
+// every promise (those of support/RunChecks.h, and the time limit), else what it
+// broke.
+std::string CheckThermalRun(const calvora::ThermalInputs& in, bool& solved) {
   RecordingMessages sink;
   std::optional<calvora::ThermalState> state;
   const auto start = Clock::now();
@@ -745,35 +575,7 @@ std::string CheckThermalRun(const calvora::ThermalInputs& in, unsigned mask, boo
   if (Clock::now() - start > kRunTimeLimit)
     return "took too long";
   solved = state.has_value();
-  const std::vector<Message>& ms = sink.messages;
-  for (std::size_t i = 0; i < ms.size(); ++i) {
-    const bool last = i + 1 == ms.size();
-    if (!(ShownOnTheWay(ms[i]) || (last && !state && EndsThermalRun(ms[i]))))
-      return "unexpected message (or in the wrong place): " + Describe(ms);
-  }
-  const int count = std::popcount(mask);
-  if (const char* countMessage = CountMessage(count)) {
-    if (state || ms.size() != 1 || ms[0].text != countMessage)
-      return "wrong count of unknowns not refused alone: " + Describe(ms);
-    return {};
-  }
-  const bool allowed = calvora::AllowedCombination(mask) != 0;
-  if (allowed && !ms.empty() && ms.back().text == calvora::kRefusedCombinationMessage)
-    return "an allowed combination was refused";
-  if (!allowed && (state || ms.empty() ||
-                   (ms.back().text != calvora::kRefusedCombinationMessage &&
-                    ms.back().text != calvora::kMissingValuesMessage)))
-    return "a refused combination was not refused: " + Describe(ms);
-  if (!state) {
-    if (ms.empty() || !EndsThermalRun(ms.back()))
-      return "no results and no message saying why";
-    return {};
-  }
-  const auto texts = calvora::ThermalResultTexts(*state, in.decimalSeparator);
-  for (int f = 0; f < calvora::thermal_results::kFieldCount; ++f)
-    if (!DisplaysAsNumber(texts[f], in.decimalSeparator))
-      return "result field " + std::to_string(f + 1) + " reads '" + texts[f] + "'";
-  return {};
+  return run_checks::CheckThermalOutcome(in, state, sink.messages);
 }
 
 void RunThermalProperty(int runsPerChoice) {
@@ -803,7 +605,7 @@ void RunThermalProperty(int runsPerChoice) {
       g.Log("mixing", in.mixingItem);
       in.decimalSeparator = g.separator();
       bool solvedThis = false;
-      const std::string problem = CheckThermalRun(in, mask, solvedThis);
+      const std::string problem = CheckThermalRun(in, solvedThis);
       solved += solvedThis;
       Record(tally, problem, "thermal seed " + std::to_string(seed), g.trace());
     }
