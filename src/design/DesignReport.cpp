@@ -178,4 +178,29 @@ std::vector<std::string> DesignReportLines(const DesignReportSnapshot& snapshot,
   return lines;
 }
 
+ResultsReport ResultsReportOf(const DesignOutcome& outcome) {
+  namespace dt = design;
+  ResultsReport r;
+  for (int number = 3; number <= 8; ++number)
+    r.lines.push_back({std::string(dt::kResultRows[number - 1].caption), outcome.text(number)});
+  r.innerColumn = dt::kInnerColumn;
+  r.outerColumn = dt::kOuterColumn;
+  for (int row = 0; row < 4; ++row) {
+    r.rowCaptions[row] = dt::kPropertyRows[row];
+    r.inner[row] = outcome.text(14 + 2 * row);
+    r.outer[row] = outcome.text(15 + 2 * row);
+  }
+  auto optional = [&outcome](int number) {
+    return OptionalResult{outcome.visible(number), outcome.text(number)};
+  };
+  r.innerInlet = optional(22);
+  r.outerInlet = optional(23);
+  r.heatTransfer = optional(9);
+  r.coldExit = optional(10);
+  r.hotExit = optional(11);
+  r.innerDrop = optional(12);
+  r.outerDrop = optional(13);
+  return r;
+}
+
 }  // namespace calvora

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "design/DesignOutcome.h"
+
 // The design report: the inputs of the design page that was used, then the
 // results on display. Built from a snapshot of the screens (captions and texts
 // exactly as displayed, selected item indices, check states and visibility), so
@@ -91,6 +93,10 @@ struct DesignReportSnapshot {
 enum class ReportKind { Saved, Printed };
 
 std::vector<std::string> DesignReportLines(const DesignReportSnapshot& snapshot, ReportKind kind);
+
+// The results block as the results screen shows `outcome`: its captions, the
+// texts of its fields, and which optional fields are visible.
+ResultsReport ResultsReportOf(const DesignOutcome& outcome);
 
 // The lines of the block of the showing page alone.
 std::vector<std::string> DesignPageBlock(const DesignReportSnapshot& snapshot);

@@ -22,8 +22,8 @@
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"
 #include "design/DesignReport.h"
+#include "support/ThermalSnapshot.h"
 #include "thermal/ThermalReport.h"
-#include "thermal/ThermalResults.h"
 #include "thermal/ThermalSolver.h"
 
 namespace calvora {
@@ -33,7 +33,6 @@ using test_names::PrintTo;
 
 namespace dt = design;
 namespace ti = thermal_input;
-namespace tr = thermal_results;
 
 using Lines = std::vector<std::string>;
 
@@ -60,25 +59,8 @@ Lines ThermalReport(ReportVariant variant) {
   in.SetText(ti::Quantity::Cc, "4180");
   in.SetText(ti::Quantity::Ch, "2000");
   RecordingMessages messages;
-  const auto state = SolveThermal(in, messages);
-  EXPECT_TRUE(state.has_value());
+  const ThermalReportSnapshot snap = SnapshotAfter(in, messages);
   EXPECT_TRUE(messages.messages.empty());
-  ThermalReportSnapshot snap;
-  snap.arrangementItem = in.arrangementItem;
-  snap.mixingItem = in.mixingItem;
-  for (int q = 0; q < ti::kQuantityCount; ++q) {
-    snap.inputs[q].caption = ti::kQuantityRows[q].caption;
-    snap.inputs[q].text = in.texts[q];
-    // The two inlet temperatures and the last two entries are never unknowns.
-    snap.inputs[q].visible = q < 2 || q > 8 || !in.unknown[q - 2];
-  }
-  if (state) {
-    const auto texts = ThermalResultTexts(*state, '.');
-    for (int i = 0; i < tr::kFieldCount; ++i) {
-      snap.results[i].caption = tr::kResultRows[i].caption;
-      snap.results[i].text = texts[i];
-    }
-  }
   return ThermalReportLines(snap, variant);
 }
 
@@ -109,25 +91,7 @@ ResultsReport ResultsOf(const DesignInputs& inputs) {
   RecordingMessages messages;
   const DesignOutcome o = RunDesign(inputs, messages);
   EXPECT_EQ(o.ending, RunEnding::Results);
-  ResultsReport r;
-  for (int number = 3; number <= 8; ++number)
-    r.lines.push_back({std::string(dt::kResultRows[number - 1].caption), o.text(number)});
-  r.innerColumn = dt::kInnerColumn;
-  r.outerColumn = dt::kOuterColumn;
-  for (int row = 0; row < 4; ++row) {
-    r.rowCaptions[row] = dt::kPropertyRows[row];
-    r.inner[row] = o.text(14 + 2 * row);
-    r.outer[row] = o.text(15 + 2 * row);
-  }
-  auto optional = [&o](int number) { return OptionalResult{o.visible(number), o.text(number)}; };
-  r.innerInlet = optional(22);
-  r.outerInlet = optional(23);
-  r.heatTransfer = optional(9);
-  r.coldExit = optional(10);
-  r.hotExit = optional(11);
-  r.innerDrop = optional(12);
-  r.outerDrop = optional(13);
-  return r;
+  return ResultsReportOf(o);
 }
 
 // Water in the inner tube cooled by water in the annulus, counter flow, with the

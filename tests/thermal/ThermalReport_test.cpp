@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ThermalSnapshot.h"
 #include "thermal/ThermalResults.h"
 #include "thermal/ThermalSolver.h"
 
@@ -19,28 +20,6 @@ namespace {
 using test_names::PrintTo;
 
 namespace ti = thermal_input;
-namespace tr = thermal_results;
-
-// What the two screens would show after solving `in`.
-ThermalReportSnapshot SnapshotAfter(const ThermalInputs& in) {
-  RecordingMessages messages;
-  const auto state = SolveThermal(in, messages);
-  EXPECT_TRUE(state.has_value());
-  ThermalReportSnapshot snap;
-  snap.arrangementItem = in.arrangementItem;
-  snap.mixingItem = in.mixingItem;
-  for (int q = 0; q < ti::kQuantityCount; ++q) {
-    snap.inputs[q].caption = ti::kQuantityRows[q].caption;
-    snap.inputs[q].text = in.texts[q];
-    snap.inputs[q].visible = q < 2 || q > 8 || !in.unknown[q - 2];
-  }
-  const auto texts = ThermalResultTexts(*state, '.');
-  for (int i = 0; i < tr::kFieldCount; ++i) {
-    snap.results[i].caption = tr::kResultRows[i].caption;
-    snap.results[i].text = texts[i];
-  }
-  return snap;
-}
 
 // Counter flow, Mh, Q and A unknown; the entries as a user would type them.
 ThermalInputs Combination1(const char* arrangement = "Counter Flow",

@@ -48,10 +48,6 @@ QLabel* NamedLabel(const QString& name, std::string_view text, QWidget* parent) 
   return label;
 }
 
-std::string Std(const QString& text) {
-  return text.toStdString();
-}
-
 }  // namespace
 
 TResults2::TResults2(QWidget* parent) : QDialog(parent) {
@@ -70,10 +66,10 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout(group);
     for (int number = first; number <= last; ++number) {
       const dt::EntryRow& row = dt::kResultRows[number - 1];
-      prompts_[number - 1] = NamedLabel(DesignText(row.promptName), row.caption, group);
-      grid->addWidget(prompts_[number - 1], number - first, 0);
+      QLabel* prompt = NamedLabel(DesignText(row.promptName), row.caption, group);
+      grid->addWidget(prompt, number - first, 0);
       field(number)->setParent(group);
-      prompts_[number - 1]->setBuddy(field(number));
+      prompt->setBuddy(field(number));
       grid->addWidget(field(number), number - first, 1);
     }
     grid->setColumnStretch(0, 1);
@@ -94,14 +90,11 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   auto* properties = new QGroupBox(DesignText(dt::kFluidPropertiesGroup), this);
   properties->setObjectName("GroupBox4");
   auto* grid = new QGridLayout(properties);
-  columnHeads_[0] = NamedLabel("InnerColumn", dt::kInnerColumn, properties);
-  columnHeads_[1] = NamedLabel("OuterColumn", dt::kOuterColumn, properties);
-  grid->addWidget(columnHeads_[0], 0, 1, Qt::AlignHCenter);
-  grid->addWidget(columnHeads_[1], 0, 2, Qt::AlignHCenter);
+  grid->addWidget(NamedLabel("InnerColumn", dt::kInnerColumn, properties), 0, 1, Qt::AlignHCenter);
+  grid->addWidget(NamedLabel("OuterColumn", dt::kOuterColumn, properties), 0, 2, Qt::AlignHCenter);
   const char* rowNames[4] = {"DensityRow", "PrandtlRow", "ViscosityRow", "ConductivityRow"};
   for (int row = 0; row < 4; ++row) {
-    propertyCaptions_[row] = NamedLabel(rowNames[row], dt::kPropertyRows[row], properties);
-    grid->addWidget(propertyCaptions_[row], row + 1, 0);
+    grid->addWidget(NamedLabel(rowNames[row], dt::kPropertyRows[row], properties), row + 1, 0);
     QLineEdit* inner = field(14 + 2 * row);
     QLineEdit* outer = field(15 + 2 * row);
     // Each field of the table is named by its column and its row.
@@ -189,6 +182,7 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
 
 void TResults2::showOutcome(const calvora::DesignOutcome& outcome) {
   calvora::PreservedArithmeticFlags keep;
+  shown_ = outcome;
   show();
   // A hidden group's fields keep the texts of an earlier run.
   auto setGroupVisible = [](QWidget* group, bool visible) {
@@ -208,26 +202,7 @@ calvora::DesignReportSnapshot TResults2::snapshot() const {
   calvora::DesignReportSnapshot s =
       reportInputs_ ? reportInputs_() : DesignReportInputs(nullptr, nullptr, nullptr, nullptr);
 
-  calvora::ResultsReport& r = s.results;
-  for (int number = 3; number <= 8; ++number)
-    r.lines.push_back({Std(prompts_[number - 1]->text()), Std(field(number)->text())});
-  r.innerColumn = Std(columnHeads_[0]->text());
-  r.outerColumn = Std(columnHeads_[1]->text());
-  for (int row = 0; row < 4; ++row) {
-    r.rowCaptions[row] = Std(propertyCaptions_[row]->text());
-    r.inner[row] = Std(field(14 + 2 * row)->text());
-    r.outer[row] = Std(field(15 + 2 * row)->text());
-  }
-  auto optional = [this](int number) {
-    return calvora::OptionalResult{!field(number)->isHidden(), Std(field(number)->text())};
-  };
-  r.innerInlet = optional(22);
-  r.outerInlet = optional(23);
-  r.heatTransfer = optional(9);
-  r.coldExit = optional(10);
-  r.hotExit = optional(11);
-  r.innerDrop = optional(12);
-  r.outerDrop = optional(13);
+  s.results = calvora::ResultsReportOf(shown_);
   return s;
 }
 

@@ -50,9 +50,7 @@ class TResults2 : public QDialog {
   QLineEdit* field(int number) const { return fields_[number - 1]; }
 
   QLineEdit* fields_[23] = {};
-  QLabel* prompts_[13] = {};  // captions of Edit1 to Edit13
-  QLabel* columnHeads_[2] = {};
-  QLabel* propertyCaptions_[4] = {};
+  calvora::DesignOutcome shown_;  // the run the fields show, for the report
   std::function<calvora::DesignReportSnapshot()> reportInputs_;
   QWidget* heatTransferGroup_ = nullptr;
   QWidget* pressureGroup_ = nullptr;
