@@ -11,6 +11,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 install(TARGETS calvora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES help/CALVOR1.HLP DESTINATION ${CMAKE_INSTALL_DATADIR}/calvora)
+install(FILES ${CALVORA_HELP_IMAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/calvora/images)
 install(FILES packaging/${CALVORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/${CALVORA_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES packaging/${CALVORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -55,9 +56,10 @@ problems by the effectiveness-NTU method for any three unknowns among the
 outlet temperatures, mass flow rates, heat duty, area and overall
 coefficient. Results can be saved as a plain-text report or printed.")
 # Library dependencies come from the binary (dpkg-shlibdeps); Qt loads its
-# platform plugins at run time, so no library link names that package.
+# platform plugins and the SVG image plugin (the help pictures) at run time, so
+# no library link names those packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 # A native package: the version has no Debian revision.
 find_program(DPKG_PROGRAM dpkg)
 if(DPKG_PROGRAM)

@@ -82,6 +82,12 @@ grep -q "<id>$app_id</id>" "${metainfo[0]}" || fail "AppStream id is not $app_id
 grep -qx "Icon=$app_id" "${desktop[0]}" || fail "desktop entry icon is not $app_id"
 [ -f "$extract/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no icon $app_id.svg"
 
+echo "== help pictures"
+# Every picture the help file names travels with it.
+for image in $(grep -o 'src="images/[^"]*"' "$root/help/CALVOR1.HLP" | sed 's/^src="//; s/"$//' | sort -u); do
+  [ -f "$extract/usr/share/calvora/$image" ] || fail "the package lacks $image"
+done
+
 echo "== no build-machine path in the program"
 if grep -qF "$root" "$extract/usr/bin/calvora"; then fail "usr/bin/calvora names $root"; fi
 

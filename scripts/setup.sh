@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake            # compiler and build system
   qt6-base-dev libgl1-mesa-dev     # Qt 6 Widgets and PrintSupport, and the GL headers Qt needs
+  libqt6svg6                       # the SVG image plugin that shows the help pictures
   googletest libgtest-dev          # core tests
   libbenchmark-dev                 # benchmarks
   xvfb xauth x11vnc                # headless: a virtual display served over VNC to this machine
