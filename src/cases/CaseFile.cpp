@@ -240,6 +240,8 @@ bool TextFromJson(const QJsonValue& value, std::string_view unit, char separator
     what = kNotFinite;
     return false;
   }
+  if (number == 0)
+    number = 0;  // -0 is 0: the file cannot keep the sign of a zero
   text = NumberText(number, separator);
   return true;
 }

@@ -193,7 +193,7 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
       return usage("--template takes a KIND and nothing else.");
     const CaseKind* kind = kinds.Find(Std(parser.value(templateOption)));
     if (!kind)
-      return usage("\"" + Std(parser.value(templateOption)) + "\"" + cases::kUnknownKind);
+      return usage("\"" + Std(parser.value(templateOption)) + "\" " + cases::kUnknownKind);
     const QByteArray bytes = kind->Template();
     std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), out);
     return kExitResults;
@@ -422,6 +422,13 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
   if (table && !table->Commit())
     return usage(Std(csvPath) + ": " + cases::kCannotSave);
   return anyMessage ? kExitMessage : kExitResults;
+}
+
+int CommandLineMain(int argc, char* argv[], const KindRegistry& kinds) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("Calvora");
+  QCoreApplication::setApplicationVersion(CALVORA_VERSION);
+  return RunCommandLine(QCoreApplication::arguments(), kinds, stdout, stderr);
 }
 
 }  // namespace calvora::cli

@@ -33,4 +33,8 @@ bool WantsCommandLine(int argc, const char* const* argv);
 int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std::FILE* out,
                    std::FILE* err, int threads = 0);
 
+// The program without a display: starts a QCoreApplication (named Calvora, with
+// the program's version) and runs the command line on standard output and error.
+int CommandLineMain(int argc, char* argv[], const KindRegistry& kinds);
+
 }  // namespace calvora::cli
