@@ -86,7 +86,8 @@ class CaseKind {
   virtual QByteArray Template() const = 0;
   // The unit of text entry `key`, or nothing when the kind has no such entry.
   virtual std::optional<std::string_view> EntryUnit(std::string_view key) const = 0;
-  // The document's inputs over the starting values, or nothing with `fault`.
+  // The document's inputs over the starting values, or nothing with `fault`
+  // (its saved results are checked as well).
   virtual std::unique_ptr<PreparedCase> Prepare(const cases::CaseDocument& document,
                                                 cases::CaseFault& fault) const = 0;
 };
@@ -138,6 +139,16 @@ class Kind final : public CaseKind {
                                         cases::CaseFault& fault) const override {
     Record record = parts_.starting();
     if (!cases::ApplyInputs(document, parts_.schema, record, fault))
+      return nullptr;
+    // The saved results are checked too, so a case that opens is sound as a whole.
+    std::vector<cases::SavedResult> saved;
+    const auto known = [](const void* context, std::string_view key) {
+      for (const ResultColumn& column : static_cast<const Kind*>(context)->parts_.results)
+        if (column.key == key)
+          return true;
+      return false;
+    };
+    if (!cases::ReadResults(document, known, this, saved, fault))
       return nullptr;
     return std::make_unique<Prepared<Record>>(parts_, std::move(record));
   }
