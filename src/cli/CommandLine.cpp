@@ -134,6 +134,210 @@ bool WantsCommandLine(int argc, const char* const* argv) {
   return false;
 }
 
+namespace {
+
+// What --run does besides reading the cases.
+struct RunPlan {
+  std::vector<VaryAxis> axes;
+  bool table = false;  // --csv given
+  QString csv;         // its file, "-" for standard output
+  bool reports = false;
+  QDir reportDir;
+  int threads = 0;
+};
+
+QString ReportPath(const RunPlan& plan, const LoadedCase& c) {
+  return plan.reportDir.filePath(QFileInfo(c.file).completeBaseName() + ".txt");
+}
+
+// Reads and checks every file before anything runs or is written; gathers the
+// result columns of all their kinds, each key and unit once.
+bool LoadCases(const QStringList& files, const KindRegistry& kinds, std::vector<LoadedCase>& loaded,
+               std::vector<ResultColumn>& columns, std::FILE* err) {
+  for (const QString& file : files) {
+    LoadedCase c;
+    c.file = file;
+    c.name = Std(file);
+    cases::CaseFault fault;
+    if (cases::LoadCase(file, c.document, fault)) {
+      c.kind = kinds.Find(c.document.kind);
+      if (!c.kind)
+        fault = {c.name, "kind", "cannot be run by this program"};
+      else
+        c.prepared = c.kind->Prepare(c.document, fault);
+    }
+    if (!c.prepared) {
+      Print(err, fault.Message() + "\n");
+      return false;
+    }
+    for (const ResultColumn& column : c.kind->Results()) {
+      const auto it = std::find_if(columns.begin(), columns.end(), [&](const ResultColumn& known) {
+        return known.key == column.key && known.unit == column.unit;
+      });
+      c.columns.push_back(static_cast<int>(it - columns.begin()));
+      if (it == columns.end())
+        columns.push_back(column);
+    }
+    loaded.push_back(std::move(c));
+  }
+  return true;
+}
+
+// Recomputes each case and lists the saved results that now show differently.
+int VerifyCases(const std::vector<LoadedCase>& loaded, std::FILE* out, std::FILE* err) {
+  bool differs = false;
+  for (const LoadedCase& c : loaded) {
+    std::vector<cases::SavedResult> saved;
+    cases::CaseFault fault;
+    const auto known = [](const void* context, std::string_view key) {
+      for (const ResultColumn& column : static_cast<const CaseKind*>(context)->Results())
+        if (column.key == key)
+          return true;
+      return false;
+    };
+    if (!cases::ReadResults(c.document, known, c.kind, saved, fault) || saved.empty()) {
+      if (saved.empty() && fault.what.empty())
+        fault = {c.name, "results", "holds no results to verify"};
+      Print(err, fault.Message() + "\n");
+      return kExitBadUsage;
+    }
+    RunOutput now;
+    c.prepared->Run({}, {}, false, now);
+    for (const Message& message : now.messages)
+      Print(err, c.name + ": " + message.text + "\n");
+    int differences = 0;
+    const auto results = c.kind->Results();
+    for (const cases::SavedResult& s : saved) {
+      const auto index = static_cast<std::size_t>(
+          std::find_if(results.begin(), results.end(),
+                       [&](const ResultColumn& r) { return r.key == s.key; }) -
+          results.begin());
+      const ResultColumn& column = results[index];
+      // Compared as the results screen shows them.
+      const std::string was = FormatFixed(s.value, column.precision, column.digits);
+      const double value = index < now.values.size() ? now.values[index] : std::nan("");
+      const std::string is = std::isnan(value)
+                                 ? std::string("not shown")
+                                 : FormatFixed(value, column.precision, column.digits);
+      if (was != is) {
+        Print(out, c.name + ": " + s.key + ": saved " + was + ", now " + is + "\n");
+        ++differences;
+      }
+    }
+    if (differences == 0)
+      Print(out, c.name + ": all " + std::to_string(saved.size()) + " saved results agree\n");
+    differs = differs || differences > 0;
+  }
+  return differs ? kExitDiffers : kExitResults;
+}
+
+// A few cases, one after the other: their messages and reports as they come.
+// Returns false when a report cannot be written.
+bool RunEach(const std::vector<LoadedCase>& loaded, const RunPlan& plan, std::size_t columnCount,
+             std::string& rows, bool& anyMessage, std::FILE* err) {
+  RunOutput result;
+  for (const LoadedCase& c : loaded) {
+    if (interrupted.load())
+      return true;
+    c.prepared->Run({}, {}, plan.reports, result);
+    for (const Message& message : result.messages)
+      Print(err, c.name + ": " + message.text + "\n");
+    anyMessage = anyMessage || !result.results;
+    if (plan.reports && result.results) {
+      QSaveFile report(ReportPath(plan, c));
+      const auto size = static_cast<qint64>(result.report.size());
+      if (!report.open(QIODevice::WriteOnly) || report.write(result.report.data(), size) != size ||
+          !report.commit()) {
+        Print(err, Std(report.fileName()) + ": " + cases::kCannotSave + "\n");
+        return false;
+      }
+    }
+    AppendRow(rows, c, {}, result, columnCount);
+  }
+  return true;
+}
+
+// Every grid point of every case on `plan.threads` threads, rows in order.
+// Returns false when the table could not be written or the sweep was stopped.
+bool RunSweep(const std::vector<LoadedCase>& loaded, const RunPlan& plan, std::size_t columnCount,
+              Output& table, bool& anyMessage, std::FILE* err) {
+  std::vector<std::string_view> keys;
+  for (const VaryAxis& axis : plan.axes)
+    keys.push_back(axis.key);
+  const int threads = plan.threads > 0
+                          ? plan.threads
+                          : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const std::int64_t perCase = PointCount(plan.axes);
+  const std::int64_t items = perCase * static_cast<std::int64_t>(loaded.size());
+  std::vector<RunOutput> scratch(static_cast<std::size_t>(threads));
+  std::vector<std::vector<double>> values(static_cast<std::size_t>(threads));
+  std::atomic<std::int64_t> messages{0};
+  const auto produce = [&](std::int64_t item, int worker, std::string& text) {
+    const LoadedCase& c = loaded[static_cast<std::size_t>(item / perCase)];
+    auto& point = values[static_cast<std::size_t>(worker)];
+    RunOutput& result = scratch[static_cast<std::size_t>(worker)];
+    PointValues(plan.axes, item % perCase, point);
+    c.prepared->Run(keys, point, false, result);
+    if (!result.results)
+      messages.fetch_add(1, std::memory_order_relaxed);
+    AppendRow(text, c, point, result, columnCount);
+  };
+  const auto consume = [&](const std::string& text) { return table.Write(text); };
+  const bool terminal = isatty(fileno(err)) == 1;
+  if (!RunInOrder(items, threads, produce, consume, &interrupted, terminal ? err : nullptr))
+    return false;
+  if (messages.load() > 0) {
+    anyMessage = true;
+    Print(err, std::to_string(messages.load()) + " of " + std::to_string(items) +
+                   " points ended in a message (see the messages column)\n");
+  }
+  return true;
+}
+
+int RunCases(const std::vector<LoadedCase>& loaded, const std::vector<ResultColumn>& columns,
+             const RunPlan& plan, std::FILE* out, std::FILE* err) {
+  std::string header;
+  cases::CsvRow row(header);
+  row.Text("case");
+  for (const VaryAxis& axis : plan.axes)
+    row.Header(axis.key, *loaded.front().kind->EntryUnit(axis.key));
+  for (const ResultColumn& column : columns)
+    row.Header(column.key, column.unit);
+  row.Text("messages");
+  row.End();
+
+  const auto cannotWrite = [err](const QString& path) {
+    Print(err, Std(path) + ": " + cases::kCannotSave + "\n");
+    return kExitBadUsage;
+  };
+  Output table(plan.csv, out);
+  if (plan.table && (!table.Open() || !table.Write(header)))
+    return cannotWrite(plan.csv);
+  InterruptCatcher catcher;
+  bool anyMessage = false;
+  if (plan.axes.empty()) {
+    std::string rows;
+    if (!RunEach(loaded, plan, columns.size(), rows, anyMessage, err))
+      return kExitBadUsage;
+    if (plan.table && !interrupted.load() && !table.Write(rows))
+      return cannotWrite(plan.csv);
+  } else if (!RunSweep(loaded, plan, columns.size(), table, anyMessage, err) &&
+             !interrupted.load()) {
+    table.Cancel();
+    return cannotWrite(plan.csv);
+  }
+  if (interrupted.load()) {
+    table.Cancel();
+    Print(err, "Interrupted: no table written.\n");
+    return kExitInterrupted;
+  }
+  if (plan.table && !table.Commit())
+    return cannotWrite(plan.csv);
+  return anyMessage ? kExitMessage : kExitResults;
+}
+
+}  // namespace
+
 int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std::FILE* out,
                    std::FILE* err, int threads) {
   QCommandLineParser parser;
@@ -203,95 +407,15 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
   if (parser.isSet(verify) && (parser.isSet(vary) || parser.isSet(csv) || parser.isSet(reportDir)))
     return usage("--verify takes CASE files and nothing else.");
 
-  // Every file is read and checked before anything runs or is written.
   std::vector<LoadedCase> loaded;
-  Columns columns;
-  for (const QString& file : files) {
-    LoadedCase c;
-    c.file = file;
-    c.name = Std(file);
-    cases::CaseFault fault;
-    if (!cases::LoadCase(file, c.document, fault)) {
-      Print(err, fault.Message() + "\n");
-      return kExitBadUsage;
-    }
-    c.kind = kinds.Find(c.document.kind);
-    if (!c.kind) {
-      Print(err,
-            cases::CaseFault{Std(file), "kind", "cannot be run by this program"}.Message() + "\n");
-      return kExitBadUsage;
-    }
-    c.prepared = c.kind->Prepare(c.document, fault);
-    if (!c.prepared) {
-      Print(err, fault.Message() + "\n");
-      return kExitBadUsage;
-    }
-    for (const ResultColumn& column : c.kind->Results()) {
-      const auto it = std::find_if(columns.results.begin(), columns.results.end(),
-                                   [&](const ResultColumn& known) {
-                                     return known.key == column.key && known.unit == column.unit;
-                                   });
-      c.columns.push_back(static_cast<int>(it - columns.results.begin()));
-      if (it == columns.results.end())
-        columns.results.push_back(column);
-    }
-    loaded.push_back(std::move(c));
-  }
+  std::vector<ResultColumn> columns;
+  if (!LoadCases(files, kinds, loaded, columns, err))
+    return kExitBadUsage;
+  if (parser.isSet(verify))
+    return VerifyCases(loaded, out, err);
 
-  if (parser.isSet(verify)) {
-    bool differs = false;
-    for (const LoadedCase& c : loaded) {
-      std::vector<cases::SavedResult> saved;
-      cases::CaseFault fault;
-      const auto known = [](const void* context, std::string_view key) {
-        const auto* kind = static_cast<const CaseKind*>(context);
-        for (const ResultColumn& column : kind->Results())
-          if (column.key == key)
-            return true;
-        return false;
-      };
-      if (!cases::ReadResults(c.document, known, c.kind, saved, fault)) {
-        Print(err, fault.Message() + "\n");
-        return kExitBadUsage;
-      }
-      if (saved.empty()) {
-        Print(err,
-              cases::CaseFault{Std(c.file), "results", "holds no results to verify"}.Message() +
-                  "\n");
-        return kExitBadUsage;
-      }
-      RunOutput now;
-      c.prepared->Run({}, {}, false, now);
-      for (const Message& message : now.messages)
-        Print(err, Std(c.file) + ": " + message.text + "\n");
-      int differences = 0;
-      const auto results = c.kind->Results();
-      for (const cases::SavedResult& s : saved) {
-        const auto index = static_cast<std::size_t>(
-            std::find_if(results.begin(), results.end(),
-                         [&](const ResultColumn& r) { return r.key == s.key; }) -
-            results.begin());
-        const ResultColumn& column = results[index];
-        const std::string was = FormatFixed(s.value, column.precision, column.digits);
-        const double value = index < now.values.size() ? now.values[index] : std::nan("");
-        const std::string is = std::isnan(value)
-                                   ? std::string("not shown")
-                                   : FormatFixed(value, column.precision, column.digits);
-        if (was != is) {
-          Print(out, Std(c.file) + ": " + s.key + ": saved " + was + ", now " + is + "\n");
-          ++differences;
-        }
-      }
-      if (differences == 0)
-        Print(out,
-              Std(c.file) + ": all " + std::to_string(saved.size()) + " saved results agree\n");
-      differs = differs || differences > 0;
-    }
-    return differs ? kExitDiffers : kExitResults;
-  }
-
-  // --run
-  std::vector<VaryAxis> axes;
+  RunPlan plan;
+  plan.threads = threads;
   for (const QString& spec : parser.values(vary)) {
     VaryAxis axis;
     std::string fault;
@@ -301,127 +425,37 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
       if (!c.kind->EntryUnit(axis.key))
         return usage("--vary: \"" + axis.key + "\" is not an entry of " +
                      std::string(c.kind->Name()) + " cases");
-    axes.push_back(std::move(axis));
+    plan.axes.push_back(std::move(axis));
   }
-  const std::int64_t points = PointCount(axes);
-  if (points < 0)
+  if (PointCount(plan.axes) < 0)
     return usage("--vary: more than 1,000,000,000 points");
-  if (!axes.empty() && !parser.isSet(csv))
+  if (!plan.axes.empty() && !parser.isSet(csv))
     return usage("--vary needs --csv FILE for its rows.");
-  if (!axes.empty() && parser.isSet(reportDir))
+  if (!plan.axes.empty() && parser.isSet(reportDir))
     return usage("--report-dir writes one report per case; it cannot be used with --vary.");
+  plan.table = parser.isSet(csv);
+  plan.csv = plan.table ? parser.value(csv) : QString("-");
+  plan.reports = parser.isSet(reportDir);
+  plan.reportDir = QDir(parser.value(reportDir));
 
   // Nothing existing is replaced without --overwrite.
   QStringList targets;
-  const QString csvPath = parser.value(csv);
-  if (parser.isSet(csv) && csvPath != "-")
-    targets << csvPath;
-  QDir reports(parser.value(reportDir));
-  if (parser.isSet(reportDir)) {
-    if (!reports.exists() && !QDir().mkpath(reports.path()))
-      return usage(Std(reports.path()) + ": " + cases::kCannotSave);
+  if (plan.table && plan.csv != "-")
+    targets << plan.csv;
+  if (plan.reports) {
+    if (!plan.reportDir.exists() && !QDir().mkpath(plan.reportDir.path()))
+      return usage(Std(plan.reportDir.path()) + ": " + cases::kCannotSave);
     for (const LoadedCase& c : loaded) {
-      const QString report = reports.filePath(QFileInfo(c.file).completeBaseName() + ".txt");
-      if (targets.contains(report))
-        return usage(Std(report) + ": two cases would write the same report");
-      targets << report;
+      if (targets.contains(ReportPath(plan, c)))
+        return usage(Std(ReportPath(plan, c)) + ": two cases would write the same report");
+      targets << ReportPath(plan, c);
     }
   }
   if (!parser.isSet(overwrite))
     for (const QString& target : targets)
       if (QFileInfo::exists(target))
         return usage(Std(target) + " exists; give --overwrite to replace it.");
-
-  std::vector<std::string_view> keys;
-  for (const VaryAxis& axis : axes)
-    keys.push_back(axis.key);
-
-  std::string header;
-  {
-    cases::CsvRow row(header);
-    row.Text("case");
-    for (const VaryAxis& axis : axes)
-      row.Header(axis.key, *loaded.front().kind->EntryUnit(axis.key));
-    for (const ResultColumn& column : columns.results)
-      row.Header(column.key, column.unit);
-    row.Text("messages");
-    row.End();
-  }
-  std::unique_ptr<Output> table;
-  if (parser.isSet(csv)) {
-    table = std::make_unique<Output>(csvPath, out);
-    if (!table->Open() || !table->Write(header))
-      return usage(Std(csvPath) + ": " + cases::kCannotSave);
-  }
-
-  InterruptCatcher catcher;
-  bool anyMessage = false;
-  if (axes.empty()) {
-    // A few cases: one after the other, their messages and reports as they come.
-    std::string rows;
-    RunOutput result;
-    for (const LoadedCase& c : loaded) {
-      if (interrupted.load())
-        break;
-      c.prepared->Run({}, {}, parser.isSet(reportDir), result);
-      for (const Message& message : result.messages)
-        Print(err, Std(c.file) + ": " + message.text + "\n");
-      anyMessage = anyMessage || !result.results;
-      if (parser.isSet(reportDir) && result.results) {
-        QSaveFile report(reports.filePath(QFileInfo(c.file).completeBaseName() + ".txt"));
-        if (!report.open(QIODevice::WriteOnly) ||
-            report.write(result.report.data(), static_cast<qint64>(result.report.size())) !=
-                static_cast<qint64>(result.report.size()) ||
-            !report.commit()) {
-          Print(err, Std(report.fileName()) + ": " + cases::kCannotSave + "\n");
-          return kExitBadUsage;
-        }
-      }
-      AppendRow(rows, c, {}, result, columns.results.size());
-    }
-    if (table && !interrupted.load() && !table->Write(rows))
-      return usage(Std(csvPath) + ": " + cases::kCannotSave);
-  } else {
-    if (threads <= 0)
-      threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const std::int64_t perCase = points;
-    const std::int64_t items = perCase * static_cast<std::int64_t>(loaded.size());
-    std::vector<RunOutput> scratch(static_cast<std::size_t>(threads));
-    std::vector<std::vector<double>> values(static_cast<std::size_t>(threads));
-    std::atomic<std::int64_t> messages{0};
-    const auto produce = [&](std::int64_t item, int worker, std::string& text) {
-      const LoadedCase& c = loaded[static_cast<std::size_t>(item / perCase)];
-      auto& point = values[static_cast<std::size_t>(worker)];
-      RunOutput& result = scratch[static_cast<std::size_t>(worker)];
-      PointValues(axes, item % perCase, point);
-      c.prepared->Run(keys, point, false, result);
-      if (!result.results)
-        messages.fetch_add(1, std::memory_order_relaxed);
-      AppendRow(text, c, point, result, columns.results.size());
-    };
-    const auto consume = [&](const std::string& text) { return table->Write(text); };
-    const bool terminal = isatty(fileno(err)) == 1;
-    const bool complete =
-        RunInOrder(items, threads, produce, consume, &interrupted, terminal ? err : nullptr);
-    if (complete && messages.load() > 0) {
-      anyMessage = true;
-      Print(err, std::to_string(messages.load()) + " of " + std::to_string(items) +
-                     " points ended in a message (see the messages column)\n");
-    }
-    if (!complete && !interrupted.load()) {
-      table->Cancel();
-      return usage(Std(csvPath) + ": " + cases::kCannotSave);
-    }
-  }
-  if (interrupted.load()) {
-    if (table)
-      table->Cancel();
-    Print(err, "Interrupted: no table written.\n");
-    return kExitInterrupted;
-  }
-  if (table && !table->Commit())
-    return usage(Std(csvPath) + ": " + cases::kCannotSave);
-  return anyMessage ? kExitMessage : kExitResults;
+  return RunCases(loaded, columns, plan, out, err);
 }
 
 int CommandLineMain(int argc, char* argv[], const KindRegistry& kinds) {

@@ -47,13 +47,16 @@ QByteArray ToyBytes(const Toy& toy) {
   return cases::CaseBytes("double-pipe", cases::InputsJson(kSchema, toy));
 }
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
 bool Read(const QByteArray& bytes, Toy& toy, cases::CaseFault& fault) {
   QTemporaryDir dir;
   const QString path = dir.filePath("case.json");
-  QFile file(path);
-  file.open(QIODevice::WriteOnly);
-  file.write(bytes);
-  file.close();
+  WriteFile(path, bytes);
   cases::CaseDocument document;
   return cases::LoadCase(path, document, fault) &&
          cases::ApplyInputs(document, kSchema, toy, fault);
@@ -192,10 +195,7 @@ TEST(Sweep, RowsAreTheSameWithOneAndTwoThreads) {
   kinds.Add(cli::MakeKind<Toy>({kSchema, kToyResults, [] { return Toy{}; }, RunToy}));
   QTemporaryDir dir;
   const QString input = dir.filePath("toy.json");
-  QFile file(input);
-  file.open(QIODevice::WriteOnly);
-  file.write(ToyBytes(Toy{.length = "2"}));
-  file.close();
+  WriteFile(input, ToyBytes(Toy{.length = "2"}));
   QByteArray tables[2];
   for (int threads : {1, 2}) {
     const QString csv = dir.filePath(QString("rows%1.csv").arg(threads));
@@ -216,6 +216,14 @@ TEST(Sweep, RowsAreTheSameWithOneAndTwoThreads) {
   EXPECT_EQ(cli::RunCommandLine({"calvora", "--run", input, "--csv", dir.filePath("rows1.csv")},
                                 kinds, stdout, stderr, 1),
             cli::kExitBadUsage);
+  // --verify: agrees with the saved result, and finds it once it is edited.
+  for (const double saved : {0.2, 0.2001}) {
+    const QJsonObject results{{"area", saved}};
+    const Toy toy{.length = "2", .flow = "0.1"};
+    WriteFile(input, cases::CaseBytes("double-pipe", cases::InputsJson(kSchema, toy), &results));
+    EXPECT_EQ(cli::RunCommandLine({"calvora", "--verify", input}, kinds, stdout, stderr),
+              saved == 0.2 ? cli::kExitResults : cli::kExitDiffers);
+  }
 }
 
 }  // namespace
