@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -42,18 +43,21 @@ static void BM_CsvThermalRow(benchmark::State& state) {
   std::string out;
   out.reserve(1 << 20);
   double varied = 0.1;
-  std::int64_t rows = 0;
+  std::size_t bytes = 0;
   for (auto _ : state) {
-    if (out.size() > (1 << 20) - 512)
+    if (out.size() > (1 << 20) - 512) {
+      bytes += out.size();
       out.clear();
-    const std::size_t before = out.size();
+    }
     AppendThermalRow(out, varied);
     varied += 1e-6;
     benchmark::DoNotOptimize(out.data());
-    state.counters["bytes_per_row"] = static_cast<double>(out.size() - before);
-    ++rows;
   }
-  state.SetItemsProcessed(rows);
+  bytes += out.size();
+  state.SetItemsProcessed(state.iterations());
+  state.counters["bytes_per_row"] =
+      static_cast<double>(bytes) /
+      static_cast<double>(std::max<std::int64_t>(state.iterations(), 1));
 }
 BENCHMARK(BM_CsvThermalRow);
 
