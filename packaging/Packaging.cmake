@@ -56,10 +56,11 @@ problems by the effectiveness-NTU method for any three unknowns among the
 outlet temperatures, mass flow rates, heat duty, area and overall
 coefficient. Results can be saved as a plain-text report or printed.")
 # Library dependencies come from the binary (dpkg-shlibdeps); Qt loads its
-# platform plugins and the SVG image plugin (the help pictures) at run time, so
-# no library link names those packages.
+# platform plugins and the SVG image plugin (the help pictures) at run time, and
+# the units library reads its database (/usr/share/xml/udunits/udunits2.xml) at
+# run time, so no library link names those packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, libudunits2-data")
 # A native package: the version has no Debian revision.
 find_program(DPKG_PROGRAM dpkg)
 if(DPKG_PROGRAM)

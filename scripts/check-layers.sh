@@ -2,8 +2,10 @@
 # Fails on any #include "..." in src/ that goes against the layers:
 #
 #   shell                          on top: creates the screens and wires them
-#   <subsystem>/ui                 screens: the core, common/ui and their own ui
-#   common/ui                      shared widget helpers: the core and common/ui
+#   <subsystem>/ui                 screens: the layers below, common/ui and their own ui
+#   common/ui                      shared widget helpers: the layers below and common/ui
+#   cli, charts                    command line and sweeps; plotting: cases and the core
+#   cases                          case files, units, CSV (Qt Core): the core
 #   design                         report builders, captions, the run outcome
 #   analyses, thermal              the four analyses; the thermal solver
 #   ntu, properties                effectiveness relations; fluid tables
@@ -36,12 +38,21 @@ allowed() {
   [[ $from == "$to" ]] && return 0
   case $from in
     shell) return 0 ;;
-    common/ui)
+    cases)
       [[ -n ${rank[$to]+x} ]] && return 0
       return 1
       ;;
+    cli | charts)
+      [[ -n ${rank[$to]+x} || $to == cases ]] && return 0
+      return 1
+      ;;
+    common/ui)
+      [[ -n ${rank[$to]+x} || $to == cases || $to == cli || $to == charts ]] && return 0
+      return 1
+      ;;
     */ui)
-      [[ -n ${rank[$to]+x} || $to == common/ui ]] && return 0
+      [[ -n ${rank[$to]+x} || $to == common/ui || $to == cases || $to == cli || $to == charts ]] &&
+        return 0
       return 1
       ;;
   esac

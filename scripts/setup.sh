@@ -10,6 +10,7 @@ packages=(
   libqt6svg6                       # the SVG image plugin that shows the help pictures
   googletest libgtest-dev          # core tests
   libbenchmark-dev                 # benchmarks
+  libudunits2-dev                  # units of the case files (UDUNITS-2 and its database)
   xvfb xauth x11vnc                # headless: a virtual display served over VNC to this machine
   poppler-utils                    # pdftotext, for the test of the printed report
   fonts-dejavu-core                # a font for the screens under the offscreen platform
