@@ -90,14 +90,13 @@ void RunCase(const Case& c) {
   }
 }
 
-class ExampleTest : public ::testing::TestWithParam<Case> {};
-TEST_P(ExampleTest, ShowsTheCorrectValuesOrOnlyItsMessage) {
+class CaseTest : public ::testing::TestWithParam<Case> {};
+TEST_P(CaseTest, ShowsTheCorrectValuesOrOnlyItsMessage) {
   RunCase(GetParam());
 }
 
-const char* const kWaterBoth = "cc=4180 ch=4180 ";
 INSTANTIATE_TEST_SUITE_P(
-    Reported, ExampleTest,
+    Reported, CaseTest,
     ::testing::Values(
         // C comes out a hair below 1 from the derived hot flow.
         Case{"BalancedCounterArea", "Mh Q A", kCounter, "",
@@ -130,22 +129,12 @@ INSTANTIATE_TEST_SUITE_P(
              nullptr, "Mh=1.000 A=5.0000"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class TypingMistakeTest : public ::testing::TestWithParam<Case> {};
-TEST_P(TypingMistakeTest, EndsInItsMessageWithNoResults) {
-  RunCase(GetParam());
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Entries, TypingMistakeTest,
+    TypingMistakes, CaseTest,
     ::testing::Values(
         Case{"InletsSwapped", "Q Tc0 Th0", kCounter, "", "Th1=20 Tc1=150", kInletOrderMessage, ""},
-        Case{"EqualInlets", "Mh Q A", kCounter, "", "Tc1=100", kInletOrderMessage, ""},
         Case{"HotOutletAboveItsInlet", "A Q Tc0", kCounter, "",
              "Th1=120 Th0=125 Tc1=15 U=350 Mc=0.8 Mh=2 cc=4180 ch=2100", kHotOutletRangeMessage,
-             ""},
-        Case{"HotOutletBelowColdInlet", "A Q Tc0", kCounter, "", "Th0=10", kHotOutletRangeMessage,
-             ""},
-        Case{"NoHotTemperatureChange", "Mh Q A", kCounter, "", "Th0=100", kHotOutletRangeMessage,
              ""},
         Case{"CondensingOutletTypedAsInlet", "U Q Tc0", "All exchangers with C=0", "",
              "Th0=100 ch=1E9", kHotOutletRangeMessage, ""},
