@@ -150,6 +150,9 @@ double BothMixedPeakNtu(double C) {
 
 double EffectivenessLimit(double C, double Ch, double Cc, FlowArrangement arrangement,
                           CrossFlowMixing mixing) {
+  // The single-mixed relations for NTU without bound.
+  const auto cminUnmixed = [C] { return -std::expm1(-C) / C; };
+  const auto cminMixed = [C] { return -std::expm1(-1.0 / C); };
   switch (arrangement) {
     case FlowArrangement::ParallelFlow:
       return 1.0 / (1.0 + C);
@@ -159,25 +162,20 @@ double EffectivenessLimit(double C, double Ch, double Cc, FlowArrangement arrang
     case FlowArrangement::ShellAndTube:
       return 2.0 / (1.0 + C + std::sqrt(1.0 + C * C));
     case FlowArrangement::CrossFlow:
-      break;
+      switch (mixing) {
+        case CrossFlowMixing::ColdUnmixed:
+          return Cc > Ch ? cminMixed() : cminUnmixed();
+        case CrossFlowMixing::ColdMixed:
+          return Cc < Ch ? cminMixed() : cminUnmixed();
+        case CrossFlowMixing::BothMixed:
+          return QuietlyEvaluated(BothMixedEffectiveness, C, BothMixedPeakNtu(C));
+        case CrossFlowMixing::BothUnmixed:
+          return 1.0;
+        default:
+          return 0.0;
+      }
   }
-  if (arrangement != FlowArrangement::CrossFlow) {
-    return 0.0;
-  }
-  const double cminUnmixed = -std::expm1(-C) / C;  // its relation at NTU without bound
-  const double cminMixed = -std::expm1(-1.0 / C);
-  switch (mixing) {
-    case CrossFlowMixing::ColdUnmixed:
-      return Cc > Ch ? cminMixed : cminUnmixed;
-    case CrossFlowMixing::ColdMixed:
-      return Cc < Ch ? cminMixed : cminUnmixed;
-    case CrossFlowMixing::BothMixed:
-      return QuietlyEvaluated(BothMixedEffectiveness, C, BothMixedPeakNtu(C));
-    case CrossFlowMixing::BothUnmixed:
-      return 1.0;
-    default:
-      return 0.0;
-  }
+  return 0.0;
 }
 
 void Effectiveness(double C, double NTU, double Ch, double Cc, FlowArrangement arrangement,
