@@ -69,9 +69,24 @@ double HotOutletFromEffectiveness(double epsilon, double Cmin, double Th1, doubl
 double ColdOutletFromEffectiveness(double epsilon, double Cmin, double Th1, double Tc1, double mc,
                                    double cc);
 
-// Effectiveness of the exchanger. A single-mixed cross flow with equal capacity
-// rates, or a mixing code outside 1..4, shows "Insufficient Data !" (error) and
-// leaves epsilon as it was. An arrangement code outside 1..5 gives 0.
+// The two cross-flow relations without a closed inverse, for the NTU search.
+double BothMixedEffectiveness(double C, double NTU);
+double BothUnmixedEffectiveness(double C, double NTU);
+
+// relation(C, NTU) with the caller's arithmetic flags untouched; NaN when it fails
+// or is not finite. For trial points of a search, which are not part of the result.
+double QuietlyEvaluated(double (*relation)(double, double), double C, double NTU);
+
+// The NTU at the top of the both-mixed cross-flow curve (it falls beyond it).
+double BothMixedPeakNtu(double C);
+
+// The largest effectiveness the arrangement reaches at this C: its value for NTU
+// without bound, or the top of the both-mixed curve. 0 when no relation applies.
+double EffectivenessLimit(double C, double Ch, double Cc, FlowArrangement arrangement,
+                          CrossFlowMixing mixing);
+
+// Effectiveness of the exchanger. A cross flow with a mixing code outside 1..4 shows "Insufficient
+// Data !" (error) and leaves epsilon as it was. An arrangement code outside 1..5 gives 0.
 void Effectiveness(double C, double NTU, double Ch, double Cc, FlowArrangement arrangement,
                    CrossFlowMixing mixing, double& epsilon, Messages& messages);
 

@@ -1,5 +1,6 @@
 #include "ntu/InverseRelations.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -33,11 +34,11 @@ double Invalid() {
 // cross, which a parallel-flow exchanger cannot produce; it is an arithmetic
 // failure rather than a finite, meaningless NTU.
 double ParallelFlowNtu(double C, double epsilon) {
-  const double remainder = 1.0 - epsilon * (1.0 + C);
-  if (!(remainder > 0.0)) {
+  const double reach = epsilon * (1.0 + C);
+  if (!(reach < 1.0)) {
     return Invalid();
   }
-  return -std::log(std::fabs(remainder)) / (1.0 + C);
+  return -std::log1p(-reach) / (1.0 + C);
 }
 
 // Counter flow reaches eps = 1 only with an infinite area; eps >= 1 would give a
@@ -52,40 +53,86 @@ double CounterFlowNtu(double C, double epsilon) {
   if (C == 0.0) {
     return -std::log(1.0 - std::fabs(epsilon));
   }
-  return std::log((epsilon - 1.0) / (C * epsilon - 1.0)) / (C - 1.0);
+  // ln((eps - 1) / (C eps - 1)) / (C - 1), with the ratio written as 1 - y,
+  // y = (1 - C) eps / (1 - C eps): near C = 1 the logarithm of a ratio close to 1
+  // would lose every digit, log1p(-y) keeps them, and the result runs continuously
+  // into eps / (1 - eps).
+  const double y = (1.0 - C) * epsilon / (1.0 - C * epsilon);
+  return -std::log1p(-y) / (1.0 - C);
 }
 
 // Inverse of the cross-flow relation with the Cmin stream unmixed: returns L,
-// the NTU being -L.
+// the NTU being -L. ln(1 + x) as log1p(x) keeps its digits for a small C.
 double CminUnmixedLog(double C, double epsilon) {
-  return std::log(1.0 + std::log(1.0 - C * epsilon) / C);
+  return std::log1p(std::log1p(-C * epsilon) / C);
 }
 
 // Inverse of the cross-flow relation with the Cmin stream mixed.
 double CminMixedNtu(double C, double epsilon) {
-  return -(1.0 / C) * std::log(1.0 + C * std::log(1.0 - epsilon));
+  return -(1.0 / C) * std::log1p(C * std::log1p(-epsilon));
 }
 
-// The both-mixed and both-unmixed cases have no closed inverse and borrow one of
-// the single-mixed ones. Returns false when no relation applies.
-bool CrossFlowNtu(double C, double epsilon, double Ch, double Cc, CrossFlowMixing mixing,
-                  double& NTU) {
-  const bool coldIsCmin = Ch > Cc;
-  const bool hotIsCmin = Cc > Ch;
-  if (!coldIsCmin && !hotIsCmin) {
+// The NTU in (0, top] at which `relation`, rising on that interval, reaches
+// epsilon, by bisection down to adjacent doubles. Returns false when epsilon is
+// beyond what the relation reaches there, or the relation cannot give it exactly.
+bool RisingRoot(double (*relation)(double, double), double C, double epsilon, double top,
+                double& NTU) {
+  const auto f = [&](double N) { return QuietlyEvaluated(relation, C, N); };
+  if (!(epsilon > 0.0) || !(f(top) >= epsilon)) {
     return false;
   }
+  // No relation here gives more than NTU itself (Q <= U A (Th1 - Tc1)).
+  double lo = std::min(epsilon / 2.0, top / 2.0);
+  double hi = top;
+  for (;;) {
+    const double mid = lo + (hi - lo) / 2.0;
+    if (!(mid > lo && mid < hi)) {
+      break;
+    }
+    (f(mid) >= epsilon ? hi : lo) = mid;
+  }
+  // A relation that cannot resolve this effectiveness (far below its first digits)
+  // has no NTU for it.
+  if (!(std::fabs(f(hi) - epsilon) <= 1e-12 * epsilon)) {
+    return false;
+  }
+  NTU = hi;
+  return true;
+}
+
+// Both fluids mixed: the smaller of the two NTU that give epsilon (the rising side
+// of the curve). Both unmixed: the curve rises towards 1 without reaching it.
+bool BothMixedNtu(double C, double epsilon, double& NTU) {
+  return RisingRoot(BothMixedEffectiveness, C, epsilon, BothMixedPeakNtu(C), NTU);
+}
+
+bool BothUnmixedNtu(double C, double epsilon, double& NTU) {
+  if (!(epsilon < 1.0)) {
+    return false;
+  }
+  double top = 1.0;
+  while (top < 1e300 && !(QuietlyEvaluated(BothUnmixedEffectiveness, C, top) >= epsilon)) {
+    top *= 2.0;
+  }
+  return RisingRoot(BothUnmixedEffectiveness, C, epsilon, top, NTU);
+}
+
+// Returns false when no relation applies or the effectiveness is beyond the
+// reach of the both-mixed or both-unmixed relation.
+bool CrossFlowNtu(double C, double epsilon, double Ch, double Cc, CrossFlowMixing mixing,
+                  double& NTU) {
+  // With Cc = Ch both single-mixed inverses are the same function of epsilon.
   switch (mixing) {
     case CrossFlowMixing::ColdUnmixed:
-      NTU = coldIsCmin ? std::fabs(CminUnmixedLog(C, epsilon)) : CminMixedNtu(C, epsilon);
+      NTU = Cc > Ch ? CminMixedNtu(C, epsilon) : std::fabs(CminUnmixedLog(C, epsilon));
       return true;
     case CrossFlowMixing::ColdMixed:
+      NTU = Cc < Ch ? CminMixedNtu(C, epsilon) : -CminUnmixedLog(C, epsilon);
+      return true;
     case CrossFlowMixing::BothMixed:
-      NTU = coldIsCmin ? CminMixedNtu(C, epsilon) : -CminUnmixedLog(C, epsilon);
-      return true;
+      return BothMixedNtu(C, epsilon, NTU);
     case CrossFlowMixing::BothUnmixed:
-      NTU = CminMixedNtu(C, epsilon);
-      return true;
+      return BothUnmixedNtu(C, epsilon, NTU);
     default:
       return false;
   }
@@ -117,7 +164,7 @@ void NtuFromEffectiveness(double C, double epsilon, double Ch, double Cc,
       return;
     }
     case FlowArrangement::CapacityRatioZero:
-      NTU = -std::log(1.0 - epsilon);
+      NTU = -std::log1p(-epsilon);
       return;
   }
   NTU = 0.0;

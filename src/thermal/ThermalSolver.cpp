@@ -1,6 +1,7 @@
 #include "thermal/ThermalSolver.h"
 
 #include <cmath>
+#include <utility>
 
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
@@ -27,37 +28,31 @@ struct Combination {
   int number;
   unsigned unknowns;
   std::array<Q_, 6> reads;  // known values, in the order they are read
-  bool absolute;            // known flow and U or A taken as their absolute values
 };
-
-// Temperatures always keep their sign: a stream below 0 degC is as real as any other.
-constexpr bool IsTemperature(Q_ q) {
-  return q == Q_::Th1 || q == Q_::Tc1 || q == Q_::Th0 || q == Q_::Tc0;
-}
 
 using U_ = Unknown;
 constexpr std::array<Combination, 21> kCombinations = {{
-    {1, Mask({U_::Mh, U_::Q, U_::A}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mc, Q_::U}, true},
-    {2, Mask({U_::Mh, U_::Q, U_::U}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mc, Q_::A}, true},
-    {3, Mask({U_::Mh, U_::A, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Q, Q_::Mc, Q_::U}, false},
-    {4, Mask({U_::Mh, U_::U, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Q, Q_::Mc, Q_::A}, false},
-    {5, Mask({U_::A, U_::Q, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::U, Q_::Mc, Q_::Mh}, false},
-    {6, Mask({U_::A, U_::Q, U_::Th0}), {Q_::Th1, Q_::Tc0, Q_::Tc1, Q_::U, Q_::Mc, Q_::Mh}, false},
-    {7, Mask({U_::A, U_::Tc0, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::Q, Q_::U, Q_::Mc, Q_::Mh}, false},
-    {8, Mask({U_::Q, U_::Tc0, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::U, Q_::Mc, Q_::Mh}, false},
-    {9, Mask({U_::Mc, U_::Q, U_::A}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mh, Q_::U}, false},
-    {10, Mask({U_::Mc, U_::Q, U_::U}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mh, Q_::A}, false},
-    {11, Mask({U_::Mc, U_::A, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::U, Q_::Mh, Q_::Q}, false},
-    {12, Mask({U_::Mc, U_::U, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::A, Q_::Mh, Q_::Q}, false},
-    {13, Mask({U_::U, U_::Q, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::A, Q_::Mc, Q_::Mh}, false},
-    {14, Mask({U_::Th0, U_::U, U_::Q}), {Q_::Th1, Q_::Tc0, Q_::Tc1, Q_::A, Q_::Mc, Q_::Mh}, false},
-    {15, Mask({U_::Tc0, U_::U, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::Q, Q_::Mc, Q_::Mh}, false},
-    {16, Mask({U_::Tc0, U_::Mh, U_::Q}), {Q_::Th1, Q_::Tc1, Q_::Th0, Q_::U, Q_::Mc, Q_::A}, false},
-    {17, Mask({U_::Th0, U_::Mh, U_::Q}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::U, Q_::Mc, Q_::A}, false},
-    {18, Mask({U_::Mc, U_::Q, U_::Tc0}), {Q_::Th1, Q_::Tc1, Q_::Th0, Q_::U, Q_::Mh, Q_::A}, false},
-    {19, Mask({U_::Mc, U_::Th0, U_::Q}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::U, Q_::Mh, Q_::A}, false},
-    {20, Mask({U_::Tc0, U_::Th0, U_::Mh}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::Q, Q_::Mc, Q_::U}, false},
-    {21, Mask({U_::Tc0, U_::Th0, U_::Mc}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::Q, Q_::Mh, Q_::U}, false},
+    {1, Mask({U_::Mh, U_::Q, U_::A}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mc, Q_::U}},
+    {2, Mask({U_::Mh, U_::Q, U_::U}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mc, Q_::A}},
+    {3, Mask({U_::Mh, U_::A, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Q, Q_::Mc, Q_::U}},
+    {4, Mask({U_::Mh, U_::U, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Q, Q_::Mc, Q_::A}},
+    {5, Mask({U_::A, U_::Q, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::U, Q_::Mc, Q_::Mh}},
+    {6, Mask({U_::A, U_::Q, U_::Th0}), {Q_::Th1, Q_::Tc0, Q_::Tc1, Q_::U, Q_::Mc, Q_::Mh}},
+    {7, Mask({U_::A, U_::Tc0, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::Q, Q_::U, Q_::Mc, Q_::Mh}},
+    {8, Mask({U_::Q, U_::Tc0, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::U, Q_::Mc, Q_::Mh}},
+    {9, Mask({U_::Mc, U_::Q, U_::A}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mh, Q_::U}},
+    {10, Mask({U_::Mc, U_::Q, U_::U}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::Tc0, Q_::Mh, Q_::A}},
+    {11, Mask({U_::Mc, U_::A, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::U, Q_::Mh, Q_::Q}},
+    {12, Mask({U_::Mc, U_::U, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::A, Q_::Mh, Q_::Q}},
+    {13, Mask({U_::U, U_::Q, U_::Tc0}), {Q_::Th1, Q_::Th0, Q_::Tc1, Q_::A, Q_::Mc, Q_::Mh}},
+    {14, Mask({U_::Th0, U_::U, U_::Q}), {Q_::Th1, Q_::Tc0, Q_::Tc1, Q_::A, Q_::Mc, Q_::Mh}},
+    {15, Mask({U_::Tc0, U_::U, U_::Th0}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::Q, Q_::Mc, Q_::Mh}},
+    {16, Mask({U_::Tc0, U_::Mh, U_::Q}), {Q_::Th1, Q_::Tc1, Q_::Th0, Q_::U, Q_::Mc, Q_::A}},
+    {17, Mask({U_::Th0, U_::Mh, U_::Q}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::U, Q_::Mc, Q_::A}},
+    {18, Mask({U_::Mc, U_::Q, U_::Tc0}), {Q_::Th1, Q_::Tc1, Q_::Th0, Q_::U, Q_::Mh, Q_::A}},
+    {19, Mask({U_::Mc, U_::Th0, U_::Q}), {Q_::Th1, Q_::Tc1, Q_::Tc0, Q_::U, Q_::Mh, Q_::A}},
+    {20, Mask({U_::Tc0, U_::Th0, U_::Mh}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::Q, Q_::Mc, Q_::U}},
+    {21, Mask({U_::Tc0, U_::Th0, U_::Mc}), {Q_::Th1, Q_::Tc1, Q_::A, Q_::Q, Q_::Mh, Q_::U}},
 }};
 
 const Combination* FindCombination(unsigned mask) {
@@ -308,6 +303,80 @@ const char* CountMessage(int count) {
   return kTooManyUnknownsMessage;
 }
 
+// A relation that found no effectiveness or NTU ends the run once its message is shown.
+struct RelationFailed {};
+
+class RunMessages : public Messages {
+ public:
+  explicit RunMessages(Messages& sink) : sink_(sink) {}
+  void show(MessageKind kind, const std::string& text) override {
+    sink_.show(kind, text);
+    if (text == kInsufficientDataMessage || text == kCannotFindNtuMessage) {
+      throw RelationFailed{};
+    }
+  }
+
+ private:
+  Messages& sink_;
+};
+
+// The first entry of the combination that cannot describe an exchanger, as the
+// warning naming it, or null.
+const char* EntryProblem(const Combination& combination, ThermalState& s) {
+  const auto entered = [&](Q_ q) {
+    for (Q_ r : combination.reads) {
+      if (r == q) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const auto between = [&](double t) { return s.Tc1 < t && t < s.Th1; };
+  if (!(s.Th1 > s.Tc1)) {
+    return kInletOrderMessage;
+  }
+  if (entered(Q_::Th0) && !between(s.Th0)) {
+    return kHotOutletRangeMessage;
+  }
+  if (entered(Q_::Tc0) && !between(s.Tc0)) {
+    return kColdOutletRangeMessage;
+  }
+  const std::pair<Q_, const char*> positive[] = {{Q_::Mh, kHotFlowMessage},
+                                                 {Q_::Mc, kColdFlowMessage},
+                                                 {Q_::Q, kDutyMessage},
+                                                 {Q_::A, kAreaMessage},
+                                                 {Q_::U, kCoefficientMessage}};
+  for (const auto& [q, message] : positive) {
+    if (entered(q) && !(Slot(s, q) > 0.0)) {
+      return message;
+    }
+  }
+  if (entered(Q_::Q) && entered(Q_::Mh) && entered(Q_::Mc)) {
+    const CapacityRateSet r = CapacityRates(s.mc, s.cc, s.mh, s.ch);
+    if (r.Cmin > 0.0 && s.Q > r.Cmin * (s.Th1 - s.Tc1)) {
+      return kDutyTooLargeMessage;
+    }
+  }
+  return nullptr;
+}
+
+// The results keep the method's own bounds: every flow, duty, area, coefficient,
+// NTU and capacity rate above zero and finite, the effectiveness in (0, 1] and
+// not beyond what the exchanger type reaches at this C.
+bool WithinTheMethod(const ThermalState& s) {
+  for (double v : {s.mh, s.mc, s.Q, s.A, s.U, s.NTU, s.Cmin, s.Cmax}) {
+    if (!(v > 0.0 && std::isfinite(v))) {
+      return false;
+    }
+  }
+  if (!std::isfinite(s.Th0) || !std::isfinite(s.Tc0)) {
+    return false;
+  }
+  // The both-mixed top is itself found by a search: a margin far below what is shown.
+  const double limit = EffectivenessLimit(s.C, s.Ch, s.Cc, s.arrangement, s.mixing);
+  return s.epsilon > 0.0 && s.epsilon <= 1.0 && s.epsilon <= limit * (1.0 + 1e-12);
+}
+
 }  // namespace
 
 int AllowedCombination(unsigned unknownMask) {
@@ -351,12 +420,20 @@ std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& 
       return std::nullopt;
     }
     for (Q_ q : combination->reads) {
-      const double value = read(q);
-      Slot(s, q) = combination->absolute && !IsTemperature(q) ? std::fabs(value) : value;
+      Slot(s, q) = read(q);
     }
-    RunCombination(combination->number, s, messages);
+    if (const char* problem = EntryProblem(*combination, s)) {
+      messages.show(MessageKind::Warning, problem);
+      return std::nullopt;
+    }
+    RunMessages runMessages(messages);
+    RunCombination(combination->number, s, runMessages);
     guard.check();
+    if (!WithinTheMethod(s)) {
+      throw MathError();
+    }
     return s;
+  } catch (const RelationFailed&) {
   } catch (const ConversionError&) {
     messages.show(MessageKind::Warning, kMissingValuesMessage);
   } catch (const MathError&) {

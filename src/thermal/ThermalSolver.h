@@ -29,6 +29,28 @@ inline constexpr const char* kMissingValuesMessage =
 inline constexpr const char* kCalculationFailedMessage =
     "Something's gone wrong with the calculations, please try again !";
 
+// Entries that cannot describe an exchanger: each names the entry and what it must be.
+inline constexpr const char* kInletOrderMessage =
+    "The inlet temperature of the hot fluid Th1 must be above the inlet temperature of the cold "
+    "fluid Tc1, please check them !";
+inline constexpr const char* kHotOutletRangeMessage =
+    "The outlet temperature of the hot fluid Th0 must lie between Tc1 and Th1, please check it !";
+inline constexpr const char* kColdOutletRangeMessage =
+    "The outlet temperature of the cold fluid Tc0 must lie between Tc1 and Th1, please check it !";
+inline constexpr const char* kHotFlowMessage =
+    "The mass flow rate of the hot fluid Mh must be above zero, please check it !";
+inline constexpr const char* kColdFlowMessage =
+    "The mass flow rate of the cold fluid Mc must be above zero, please check it !";
+inline constexpr const char* kDutyMessage =
+    "The total heat transfer Q must be above zero, please check it !";
+inline constexpr const char* kAreaMessage =
+    "The total surface area A must be above zero, please check it !";
+inline constexpr const char* kCoefficientMessage =
+    "The overall heat transfer coefficient U must be above zero, please check it !";
+inline constexpr const char* kDutyTooLargeMessage =
+    "The total heat transfer Q must not exceed Cmin (Th1 - Tc1), the most these flows can "
+    "exchange, please check it !";
+
 // The seven quantities that may be marked unknown, in the order they are counted.
 enum class Unknown : int { Th0, Tc0, Mh, Mc, Q, A, U };
 inline constexpr int kUnknownCount = 7;
@@ -60,7 +82,10 @@ int AllowedCombination(unsigned unknownMask);
 
 // Runs one analysis from a fresh zero state. Every message goes to `messages`.
 // Returns the state to show, or nothing when the choice was refused, an entry
-// was missing or the calculation failed.
+// was missing or cannot describe an exchanger, a relation found no effectiveness
+// or NTU ("Insufficient Data !", "Cannot find NTU"), or the calculation failed
+// (including results that break the method: a flow, Q, A, U, NTU or capacity rate
+// not above zero, or an effectiveness beyond what the exchanger type reaches).
 std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& messages);
 
 }  // namespace calvora

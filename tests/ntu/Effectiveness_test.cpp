@@ -75,12 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
                           kCminUnmixed},
         EffectivenessCase{"ColdUnmixedHotIsCmin", 0.5, 1, 1, 2, FA::CrossFlow, CM::ColdUnmixed,
                           kCminMixed},
-        EffectivenessCase{"ColdUnmixedTie", 1.0, 1, 1, 1, FA::CrossFlow, CM::ColdUnmixed, kUnset},
+        // With Cc = Ch both single-mixed relations give 1 - exp(-(1 - exp(-NTU))).
+        EffectivenessCase{"ColdUnmixedTie", 1.0, 1, 1, 1, FA::CrossFlow, CM::ColdUnmixed,
+                          0.46853639461338437},
         EffectivenessCase{"ColdMixedColdIsCmin", 0.5, 1, 2, 1, FA::CrossFlow, CM::ColdMixed,
                           kCminMixed},
         EffectivenessCase{"ColdMixedHotIsCmin", 0.5, 1, 1, 2, FA::CrossFlow, CM::ColdMixed,
                           kCminUnmixed},
-        EffectivenessCase{"ColdMixedTie", 1.0, 1, 1, 1, FA::CrossFlow, CM::ColdMixed, kUnset},
+        EffectivenessCase{"ColdMixedTie", 1.0, 1, 1, 1, FA::CrossFlow, CM::ColdMixed,
+                          0.46853639461338437},
         EffectivenessCase{"BothMixed", 0.5, 1, 2, 1, FA::CrossFlow, CM::BothMixed,
                           0.5397458746913321},
         EffectivenessCase{"BothMixedTie", 1.0, 1, 1, 1, FA::CrossFlow, CM::BothMixed,
@@ -101,8 +104,7 @@ TEST(EffectivenessMessage, EarlierArithmeticFailureEndsTheRunBeforeTheMessage) {
   (void)broken;
   RecordingMessages messages;
   double epsilon = kUnset;
-  EXPECT_THROW(Effectiveness(1, 1, 1, 1, FA::CrossFlow, CM::ColdUnmixed, epsilon, messages),
-               MathError);
+  EXPECT_THROW(Effectiveness(0.5, 1, 2, 1, FA::CrossFlow, CM::None, epsilon, messages), MathError);
   EXPECT_TRUE(messages.messages.empty());
 }
 

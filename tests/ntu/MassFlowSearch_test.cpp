@@ -162,11 +162,11 @@ TEST(SolveMassFlow, UnreachableDutyEndsAtTheBound) {
 }
 
 TEST(SolveMassFlow, InsufficientDataIsShownOncePerEvaluationAndTheRunFails) {
-  // Single-mixed cross flow with a tie at the start: the effectiveness stays 0, so the
-  // relative residual divides by zero in that very evaluation.
+  // Cross flow without a mixing case: the effectiveness stays 0, so the relative
+  // residual divides by zero in that very evaluation.
   ThermalState s =
       Knowns(Forward(FA::CrossFlow, CM::ColdUnmixed, 1, 1), MassFlowCase::HotFlowGivenDuty);
-  s.ch = s.cc;
+  s.mixing = CM::None;
   FloatingPointGuard guard;
   RecordingMessages messages;
   EXPECT_THROW(SolveMassFlow(MassFlowCase::HotFlowGivenDuty, s.mc, s, messages), MathError);

@@ -4,7 +4,9 @@
 // shown fields are finite and read as numbers, or in a failed check that said
 // so, or in one of the three failures with its message, with only the messages
 // its analysis defines. A thermal run (SolveThermal, as the input screen's OK
-// runs it) keeps the same promises for its fifteen fields and its messages.
+// runs it) keeps the same promises for its fifteen fields and its messages, and
+// its results keep the method's bounds (positive flows, duty, area, coefficient,
+// NTU and capacity rates, an effectiveness in (0, 1]); any message ends it.
 // Each check returns what was broken, or an empty text; the caller decides how
 // to report it and how long a run may take. Header-only, standard C++ and the
 // core: no test framework.
@@ -185,14 +187,27 @@ inline std::string CheckDesignOutcome(const calvora::DesignOutcome& outcome,
 
 // ---- what a thermal run may say --------------------------------------------------
 
-// Messages that end a thermal run with no results.
+// Messages that end a thermal run with no results (every message a thermal run
+// shows ends it).
 inline bool EndsThermalRun(const Message& m) {
-  const std::string_view warnings[] = {
-      calvora::kNoUnknownsMessage,         calvora::kOneUnknownMessage,
-      calvora::kTwoUnknownsMessage,        calvora::kTooManyUnknownsMessage,
-      calvora::kRefusedCombinationMessage, calvora::kMissingValuesMessage};
-  const std::string_view errors[] = {calvora::kCalculationFailedMessage,
-                                     calvora::kMassFlowNotFoundMessage};
+  const std::string_view warnings[] = {calvora::kNoUnknownsMessage,
+                                       calvora::kOneUnknownMessage,
+                                       calvora::kTwoUnknownsMessage,
+                                       calvora::kTooManyUnknownsMessage,
+                                       calvora::kRefusedCombinationMessage,
+                                       calvora::kMissingValuesMessage,
+                                       calvora::kInletOrderMessage,
+                                       calvora::kHotOutletRangeMessage,
+                                       calvora::kColdOutletRangeMessage,
+                                       calvora::kHotFlowMessage,
+                                       calvora::kColdFlowMessage,
+                                       calvora::kDutyMessage,
+                                       calvora::kAreaMessage,
+                                       calvora::kCoefficientMessage,
+                                       calvora::kDutyTooLargeMessage};
+  const std::string_view errors[] = {
+      calvora::kCalculationFailedMessage, calvora::kMassFlowNotFoundMessage,
+      calvora::kInsufficientDataMessage, calvora::kCannotFindNtuMessage};
   for (std::string_view w : warnings)
     if (m.kind == MessageKind::Warning && m.text == w)
       return true;
@@ -200,12 +215,6 @@ inline bool EndsThermalRun(const Message& m) {
     if (m.kind == MessageKind::Error && m.text == e)
       return true;
   return false;
-}
-
-// Messages a relation shows on its way; the run goes on.
-inline bool ShownOnTheWay(const Message& m) {
-  return m.kind == MessageKind::Error &&
-         (m.text == calvora::kInsufficientDataMessage || m.text == calvora::kCannotFindNtuMessage);
 }
 
 // The message that refuses `count` unknowns, or null for the three it solves.
@@ -233,7 +242,7 @@ inline std::string CheckThermalOutcome(const calvora::ThermalInputs& in,
     mask |= in.unknown[u] ? 1u << u : 0u;
   for (std::size_t i = 0; i < ms.size(); ++i) {
     const bool last = i + 1 == ms.size();
-    if (!(ShownOnTheWay(ms[i]) || (last && !state && EndsThermalRun(ms[i]))))
+    if (!(last && !state && EndsThermalRun(ms[i])))
       return "unexpected message (or in the wrong place): " + Describe(ms);
   }
   if (const char* countMessage = CountMessage(std::popcount(mask))) {
@@ -253,6 +262,12 @@ inline std::string CheckThermalOutcome(const calvora::ThermalInputs& in,
       return "no results and no message saying why";
     return {};
   }
+  const calvora::ThermalState& r = *state;
+  for (double v : {r.mh, r.mc, r.Q, r.A, r.U, r.NTU, r.Cmin, r.Cmax})
+    if (!(v > 0.0))
+      return "results with a flow, duty, area, coefficient, NTU or capacity rate not above zero";
+  if (!(r.epsilon > 0.0 && r.epsilon <= 1.0))
+    return "results with an effectiveness outside (0, 1]";
   const auto texts = calvora::ThermalResultTexts(*state, in.decimalSeparator);
   for (int f = 0; f < calvora::thermal_results::kFieldCount; ++f)
     if (!DisplaysAsNumber(texts[f], in.decimalSeparator))

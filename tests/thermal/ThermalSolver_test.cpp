@@ -336,12 +336,6 @@ TEST_P(ImpossibleOrSubZeroTest, FailsOrKeepsTheSign) {
   EXPECT_NEAR(s->A, c.A, 1e-7);  // A written to eight digits below
 }
 
-// Hot outlet 10 below the cold inlet 20 with equal capacity rates: the hot stream
-// would give Q = 4180 * 90 = 376.2 kW, eps = 90 / 80 = 1.125. No exchanger does that.
-const std::vector<std::pair<ti::Quantity, const char*>> kHotOutletBelowColdInlet = {
-    {ti::Quantity::Th0, "10"},  {ti::Quantity::Mh, "1"},    {ti::Quantity::Mc, "1"},
-    {ti::Quantity::Ch, "4180"}, {ti::Quantity::Cc, "4180"}, {ti::Quantity::U, "500"}};
-
 // Water from 60 to 20 against a brine from -10 to 10 at 2 kg/s, counter flow:
 // Q = 2 * 4180 * (10 - -10) = 167200 W; mh = 167200 / (4180 * 40) = 1 kg/s;
 // Ch = 4180 (Cmin), Cc = 8360, C = 0.5; eps = (60 - 20) / (60 - -10) = 4/7;
@@ -355,47 +349,19 @@ const std::vector<std::pair<ti::Quantity, const char*>> kSubZeroBrine = {
 INSTANTIATE_TEST_SUITE_P(
     Mends, ImpossibleOrSubZeroTest,
     ::testing::Values(
-        LimitCase{"CounterBeyondOne", "A Q Tc0", "Counter Flow", kHotOutletBelowColdInlet, false},
-        LimitCase{"ParallelBeyondOne", "A Q Tc0", "Parallel Flow", kHotOutletBelowColdInlet, false},
-        LimitCase{"ShellAndTubeBeyondOne", "A Q Tc0", "Shell and Tube (one pass, 2,4, or 6 tubes)",
-                  kHotOutletBelowColdInlet, false},
-        LimitCase{"CapacityRatioZeroBeyondOne", "A Q Tc0", "All exchangers with C=0",
-                  kHotOutletBelowColdInlet, false},
-        // Counter flow with C = 0.5 and eps = 2.5 (C eps > 1): a valid logarithm, negative NTU.
-        LimitCase{"CounterGeneralBranchBeyondOne",
-                  "A Q Tc0",
+        // Tc0 = 99 with Mc = 1 needs 79 kW; the hot stream (Cmin = 500 W/K) can give 40 kW at
+        // most: Th0 = -58, eps = 158/80.
+        LimitCase{"CounterBeyondOne",
+                  "A Q Th0",
                   "Counter Flow",
-                  {{ti::Quantity::Th0, "-100"}, {ti::Quantity::Mc, "2"}},
+                  {{ti::Quantity::Tc0, "99"}, {ti::Quantity::Mc, "1"}, {ti::Quantity::Mh, "0.5"}},
                   false},
         LimitCase{"SubZeroColdInlet", "Mh Q A", "Counter Flow", kSubZeroBrine, true, -10.0,
-                  167200.0, 1.0, 4.0 / 7.0, 8.5410044},
-        LimitCase{"SubZeroColdInletKnownArea",
-                  "Mh Q U",
-                  "Counter Flow",
-                  {{ti::Quantity::Th1, "60"},
-                   {ti::Quantity::Th0, "20"},
-                   {ti::Quantity::Tc1, "-10"},
-                   {ti::Quantity::Tc0, "10"},
-                   {ti::Quantity::Mc, "2"},
-                   {ti::Quantity::Ch, "4180"},
-                   {ti::Quantity::Cc, "4180"},
-                   {ti::Quantity::A, "-8.5410044"}},
-                  true,
-                  -10.0,
-                  167200.0,
-                  1.0,
-                  4.0 / 7.0,
-                  8.5410044}),
+                  167200.0, 1.0, 4.0 / 7.0, 8.5410044}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SolveThermal, Combination2TakesAbsoluteValuesButCombination9DoesNot) {
-  ThermalInputs in = HandInputs("Mh Q U");
-  in.SetText(ti::Quantity::A, "-2");
+TEST(SolveThermal, Combination9KeepsTheSignOfASubZeroInlet) {
   RecordingMessages messages;
-  const auto s2 = SolveThermal(in, messages);
-  ASSERT_TRUE(s2.has_value());
-  EXPECT_EQ(s2->A, 2.0);
-  EXPECT_GT(s2->U, 0.0);
   ThermalInputs in9 = HandInputs("Mc Q A");
   in9.SetText(ti::Quantity::Tc1, "-10");
   const auto s9 = SolveThermal(in9, messages);
@@ -464,19 +430,6 @@ TEST(SolveThermal, Combination21FillsAllThreeUnknowns) {
   EXPECT_NEAR(s->mc, truth.mc, 1e-5);
 }
 
-TEST(SolveThermal, CrossFlowTieInCombination1CannotFindNtuAndShowsZeros) {
-  ThermalInputs in = HandInputs("Mh Q A", "Cross Flow");
-  in.SetText(ti::Quantity::Mc, "1");
-  in.SetText(ti::Quantity::Tc0, "60");  // Q = 40 kW, mh = 1: Cc = Ch
-  RecordingMessages messages;
-  const auto s = SolveThermal(in, messages);
-  ASSERT_TRUE(s.has_value());
-  ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.messages[0], (Message{MessageKind::Error, "Cannot find NTU"}));
-  EXPECT_EQ(s->NTU, 0.0);
-  EXPECT_EQ(s->A, 0.0);
-}
-
 TEST(SolveThermal, MixingIsIgnoredUnlessCrossFlow) {
   ThermalInputs in = HandInputs("Q Tc0 Th0", "Parallel Flow");
   in.mixingItem = "Both fluids are mixed";
@@ -510,15 +463,9 @@ TEST_P(CalculationFailureTest, ShowsOneErrorAndNoResults) {
 INSTANTIATE_TEST_SUITE_P(
     Failures, CalculationFailureTest,
     ::testing::Values(
-        // mh = Q / ((Th1 - Th0) ch) with Th1 = Th0.
-        FailureCase{"NoHotTemperatureChange", "Mh Q A", "Counter Flow", ti::Quantity::Th0, "100",
-                    kCalculationFailedMessage},
         // Parallel flow cannot heat the cold stream above the hot outlet: Tc0 = 70 > Th0 = 60
         // gives eps (1 + C) = 1.25.
         FailureCase{"ParallelTemperatureCross", "Mh Q A", "Parallel Flow", ti::Quantity::Tc0, "70",
-                    kCalculationFailedMessage},
-        // The other flow entered as 0: Cmin = 0 in the first evaluation of the search.
-        FailureCase{"ZeroStartOfTheSearch", "Tc0 Th0 Mh", "Counter Flow", ti::Quantity::Mc, "0",
                     kCalculationFailedMessage},
         // 10 MW cannot pass into a 2000 W/K stream heated from 20 with the hot side at 100.
         FailureCase{"UnreachableDuty", "Tc0 Th0 Mh", "Counter Flow", ti::Quantity::Q, "1e7",

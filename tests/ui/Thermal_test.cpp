@@ -252,7 +252,7 @@ class ThermalTest : public QObject {
 
   void calculationFailureIsAnErrorBox() {
     typeCombination1();
-    Combi1Dlg->Edit2->setText("120");  // Th0 = Th1: mh = Q / 0
+    Combi1Dlg->Edit10->setText("0");  // cc = 0: Q = 0, mh = 0, C = 0 / 0
     MessageBoxRecorder recorder;
     QTest::mouseClick(Combi1Dlg->OkBtn, Qt::LeftButton);
     QCOMPARE(recorder.texts(),
