@@ -3,6 +3,8 @@
 #
 #   shell                          on top: creates the screens and wires them
 #   <subsystem>/ui                 screens: the core, common/ui and their own ui
+#   charts/ui                      the chart window: the core, common/ui and charts
+#   charts                         the plotting layer (Qt): common only, no analysis
 #   common/ui                      shared widget helpers: the core and common/ui
 #   design                         report builders, captions, the run outcome
 #   analyses, thermal              the four analyses; the thermal solver
@@ -36,6 +38,14 @@ allowed() {
   [[ $from == "$to" ]] && return 0
   case $from in
     shell) return 0 ;;
+    charts)
+      [[ $to == common ]] && return 0
+      return 1
+      ;;
+    charts/ui)
+      [[ -n ${rank[$to]+x} || $to == common/ui || $to == charts ]] && return 0
+      return 1
+      ;;
     common/ui)
       [[ -n ${rank[$to]+x} ]] && return 0
       return 1

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake            # compiler and build system
   qt6-base-dev libgl1-mesa-dev     # Qt 6 Widgets and PrintSupport, and the GL headers Qt needs
+  qt6-svg-dev                      # SVG export of the charts, and SVG pictures in the help
   googletest libgtest-dev          # core tests
   libbenchmark-dev                 # benchmarks
   xvfb xauth x11vnc                # headless: a virtual display served over VNC to this machine
