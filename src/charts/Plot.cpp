@@ -125,6 +125,7 @@ struct PlotLayout {
   Ticks y;
   QRectF legend;  // empty when there is no legend
   bool legendOutside = false;
+  bool legendFlows = false;  // entries side by side in rows, below the plot
 };
 
 struct LegendEntry {
@@ -146,6 +147,26 @@ std::vector<LegendEntry> LegendEntries(const Plot& plot) {
   return entries;
 }
 
+double EntryWidth(const LegendEntry& e, const Fonts& fonts) {
+  return QFontMetricsF(fonts.small).horizontalAdvance(e.label) + 24 + fonts.pad * 2.5;
+}
+
+// The legend below the plot: entries side by side, wrapped at `width`.
+QSizeF FlowingLegendSize(const std::vector<LegendEntry>& entries, const Fonts& fonts,
+                         double width) {
+  int rows = 1;
+  double x = 0;
+  for (const LegendEntry& e : entries) {
+    const double w = EntryWidth(e, fonts);
+    if (x > 0 && x + w > width) {
+      ++rows;
+      x = 0;
+    }
+    x += w;
+  }
+  return {width, rows * QFontMetricsF(fonts.small).lineSpacing() + fonts.pad / 2};
+}
+
 QSizeF LegendSize(const std::vector<LegendEntry>& entries, const Fonts& fonts) {
   if (entries.empty())
     return {};
@@ -156,8 +177,10 @@ QSizeF LegendSize(const std::vector<LegendEntry>& entries, const Fonts& fonts) {
   return {width + 2.8 * fonts.pad + 24, entries.size() * metrics.lineSpacing() + fonts.pad};
 }
 
+enum class LegendPlace { Inside, Right, Below };
+
 PlotLayout LayOut(const Plot& plot, const QRectF& box, const Fonts& fonts, const QSizeF& legend,
-                  bool legendOutside) {
+                  LegendPlace place) {
   Extent xs;
   Extent ys;
   for (const Series& s : plot.series) {
@@ -181,6 +204,11 @@ PlotLayout LayOut(const Plot& plot, const QRectF& box, const Fonts& fonts, const
   if (plot.yRange) {
     ys.lo = plot.yRange->min;
     ys.hi = plot.yRange->max;
+  } else if (ys.hi > ys.lo) {
+    // A little room, so no point lies on the frame.
+    const double room = (ys.hi - ys.lo) * 0.04;
+    ys.lo -= room;
+    ys.hi += room;
   }
 
   const QFontMetricsF metrics(fonts.text);
@@ -188,10 +216,12 @@ PlotLayout LayOut(const Plot& plot, const QRectF& box, const Fonts& fonts, const
   PlotLayout layout;
   // Room for the y-axis title (turned), the tick labels, and the x-axis title below.
   double right = box.right() - fonts.pad;
-  if (legendOutside && !legend.isEmpty())
+  if (place == LegendPlace::Right && !legend.isEmpty())
     right -= legend.width() + fonts.pad;
-  const double bottom =
+  double bottom =
       box.bottom() - (plot.xTitle.isEmpty() ? 0 : line + fonts.pad) - line - fonts.pad * 1.5;
+  if (place == LegendPlace::Below && !legend.isEmpty())
+    bottom -= legend.height() + fonts.pad;
   const double top = box.top() + line / 2;
   layout.y = NiceTicks(ys.lo, ys.hi, std::max(2, static_cast<int>((bottom - top) / (line * 2.6))),
                        plot.yRange.has_value());
@@ -209,10 +239,15 @@ PlotLayout LayOut(const Plot& plot, const QRectF& box, const Fonts& fonts, const
   layout.x = NiceTicks(
       xs.lo, xs.hi, std::max(2, static_cast<int>(layout.data.width() / (widest + 3 * fonts.pad))),
       plot.xRange.has_value());
-  layout.legendOutside = legendOutside;
-  if (!legend.isEmpty() && legendOutside) {
+  if (!plot.xTicks.empty())
+    layout.x.values = plot.xTicks;
+  layout.legendOutside = place != LegendPlace::Inside;
+  if (!legend.isEmpty() && place == LegendPlace::Right) {
     layout.legend = QRectF(box.right() - fonts.pad - legend.width(), layout.data.top(),
                            legend.width(), legend.height());
+  } else if (!legend.isEmpty() && place == LegendPlace::Below) {
+    layout.legend = QRectF(box.left() + fonts.pad, box.bottom() - legend.height(),
+                           box.width() - 2 * fonts.pad, legend.height());
   }
   return layout;
 }
@@ -223,15 +258,35 @@ QPointF Map(const PlotLayout& layout, const QPointF& p) {
           r.bottom() - (p.y() - layout.y.min) / (layout.y.max - layout.y.min) * r.height()};
 }
 
-// How many of the data's drawn points fall inside `box`.
-int PointsInside(const Plot& plot, const PlotLayout& layout, const QRectF& box) {
+// How many points of the drawn lines fall inside `box`, sampled every few
+// pixels along each segment, so a long straight segment counts too.
+int LinePointsInside(const Plot& plot, const PlotLayout& layout, const QRectF& box) {
   int count = 0;
   for (const Series& s : plot.series) {
-    for (const QPointF& p : s.points) {
-      if (std::isfinite(p.y()) && box.contains(Map(layout, p)))
+    for (size_t i = 0; i < s.points.size(); ++i) {
+      if (!std::isfinite(s.points[i].x()) || !std::isfinite(s.points[i].y()))
+        continue;
+      const QPointF a = Map(layout, s.points[i]);
+      if (box.contains(a))
         ++count;
+      if (i + 1 == s.points.size() || !std::isfinite(s.points[i + 1].x()) ||
+          !std::isfinite(s.points[i + 1].y()))
+        continue;
+      const QPointF b = Map(layout, s.points[i + 1]);
+      const int steps = std::min(1000, static_cast<int>(QLineF(a, b).length() / 6));
+      for (int k = 1; k < steps; ++k) {
+        if (box.contains(a + (b - a) * k / steps))
+          ++count;
+      }
     }
   }
+  return count;
+}
+
+// How many of the data's drawn points fall inside `box`; a marker and its label
+// count as many.
+int PointsInside(const Plot& plot, const PlotLayout& layout, const QRectF& box) {
+  int count = LinePointsInside(plot, layout, box);
   for (const Marker& m : plot.markers) {
     if (box.adjusted(-40, -20, 40, 20).contains(Map(layout, m.at)))
       count += 1000;
@@ -239,30 +294,41 @@ int PointsInside(const Plot& plot, const PlotLayout& layout, const QRectF& box) 
   return count;
 }
 
-// The legend inside a corner of the data where it covers nothing; else outside
-// to the right.
+// The legend inside the data where it covers nothing (the corners first, then
+// the middles of the edges); else to the right when it is narrow, or below.
 PlotLayout PlaceLegend(const Plot& plot, const QRectF& box, const Fonts& fonts) {
-  const QSizeF size = LegendSize(LegendEntries(plot), fonts);
-  PlotLayout layout = LayOut(plot, box, fonts, size, false);
+  const std::vector<LegendEntry> entries = LegendEntries(plot);
+  const QSizeF size = LegendSize(entries, fonts);
+  PlotLayout layout = LayOut(plot, box, fonts, size, LegendPlace::Inside);
   if (size.isEmpty())
     return layout;
   const QRectF& d = layout.data;
   const double m = fonts.pad / 2;
-  const QRectF corners[] = {
-      QRectF(QPointF(d.right() - m - size.width(), d.bottom() - m - size.height()), size),
-      QRectF(QPointF(d.right() - m - size.width(), d.top() + m), size),
-      QRectF(QPointF(d.left() + m, d.top() + m), size),
-      QRectF(QPointF(d.left() + m, d.bottom() - m - size.height()), size),
-  };
+  const double left = d.left() + m;
+  const double right = d.right() - m - size.width();
+  const double centre = d.center().x() - size.width() / 2;
+  const double top = d.top() + m;
+  const double bottom = d.bottom() - m - size.height();
+  const double middle = d.center().y() - size.height() / 2;
+  const QPointF places[] = {{right, bottom}, {right, top},   {left, top},
+                            {left, bottom},  {centre, top},  {centre, bottom},
+                            {right, middle}, {left, middle}, {centre, middle}};
   if (size.width() < d.width() * 0.6 && size.height() < d.height() * 0.8) {
-    for (const QRectF& corner : corners) {
-      if (PointsInside(plot, layout, corner.adjusted(-m, -m, m, m)) == 0) {
-        layout.legend = corner;
+    for (const QPointF& place : places) {
+      const QRectF candidate(place, size);
+      if (PointsInside(plot, layout, candidate.adjusted(-m, -m, m, m)) == 0) {
+        layout.legend = candidate;
         return layout;
       }
     }
   }
-  return LayOut(plot, box, fonts, size, true);
+  if (size.width() <= box.width() * 0.3)
+    return LayOut(plot, box, fonts, size, LegendPlace::Right);
+  PlotLayout below =
+      LayOut(plot, box, fonts, FlowingLegendSize(entries, fonts, box.width() - 2 * fonts.pad),
+             LegendPlace::Below);
+  below.legendFlows = true;
+  return below;
 }
 
 void DrawAxes(QPainter& painter, const Plot& plot, const PlotLayout& layout, const Fonts& fonts,
@@ -300,9 +366,11 @@ void DrawAxes(QPainter& painter, const Plot& plot, const PlotLayout& layout, con
   painter.drawRect(d);
   // Axis titles: x centred below the tick labels, y turned along the left edge.
   if (!plot.xTitle.isEmpty()) {
-    painter.drawText(QRectF(d.left(), d.bottom() + 6 + metrics.height() + fonts.pad / 2, d.width(),
-                            metrics.height()),
-                     Qt::AlignHCenter | Qt::AlignTop, plot.xTitle);
+    const double half = std::min(d.center().x() - box.left(), box.right() - d.center().x());
+    painter.drawText(
+        QRectF(d.center().x() - half, d.bottom() + 6 + metrics.height() + fonts.pad / 2, 2 * half,
+               metrics.height()),
+        Qt::AlignHCenter | Qt::AlignTop, plot.xTitle);
   }
   if (!plot.yTitle.isEmpty()) {
     painter.save();
@@ -419,15 +487,18 @@ void DrawLinesAndMarkers(QPainter& painter, const Plot& plot, const PlotLayout& 
         {at.x() - size.width() / 2, at.y() - gap - size.height()},
         {at.x() - size.width() / 2, at.y() + gap},
     };
+    // The free place inside the data that covers the fewest points of the lines.
     QRectF chosen;
+    int covered = 0;
     for (const QPointF& c : corners) {
       const QRectF r(c, size);
-      if (!d.contains(r))
+      if (!d.contains(r) ||
+          std::any_of(taken.begin(), taken.end(), [&](const QRectF& t) { return t.intersects(r); }))
         continue;
-      if (std::none_of(taken.begin(), taken.end(),
-                       [&](const QRectF& t) { return t.intersects(r); })) {
+      const int count = LinePointsInside(plot, layout, r.adjusted(-2, -2, 2, 2));
+      if (chosen.isNull() || count < covered) {
         chosen = r;
-        break;
+        covered = count;
       }
     }
     if (chosen.isNull()) {
@@ -447,11 +518,38 @@ void DrawLegend(QPainter& painter, const Plot& plot, const PlotLayout& layout, c
   if (layout.legend.isEmpty())
     return;
   const QFontMetricsF metrics(fonts.small);
-  painter.setPen(QPen(QColor(0x99, 0x99, 0x99), 1));
-  painter.setBrush(QColor(255, 255, 255, 235));
-  painter.drawRect(layout.legend);
+  if (!layout.legendFlows) {
+    painter.setPen(QPen(QColor(0x99, 0x99, 0x99), 1));
+    painter.setBrush(QColor(255, 255, 255, 235));
+    painter.drawRect(layout.legend);
+  }
   painter.setFont(fonts.small);
   double y = layout.legend.top() + fonts.pad / 2;
+  if (layout.legendFlows) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::NoBrush);
+    double x = layout.legend.left();
+    y = layout.legend.top();
+    for (const LegendEntry& e : LegendEntries(plot)) {
+      const double w = EntryWidth(e, fonts);
+      if (x > layout.legend.left() && x + w > layout.legend.right()) {
+        x = layout.legend.left();
+        y += metrics.lineSpacing();
+      }
+      QPen pen(e.color);
+      pen.setWidthF(e.width);
+      if (e.dashed)
+        pen.setStyle(Qt::DashLine);
+      painter.setPen(pen);
+      const double mid = y + metrics.lineSpacing() / 2;
+      painter.drawLine(QPointF(x, mid), QPointF(x + 24, mid));
+      painter.setPen(Qt::black);
+      painter.drawText(QRectF(x + 24 + fonts.pad * 0.8, y, w, metrics.lineSpacing()),
+                       Qt::AlignLeft | Qt::AlignVCenter, e.label);
+      x += w;
+    }
+    return;
+  }
   for (const LegendEntry& e : LegendEntries(plot)) {
     QPen pen(e.color);
     pen.setWidthF(e.width);
@@ -495,9 +593,8 @@ double PositiveTotal(const BarChart& bar) {
 
 void DrawBar(QPainter& painter, const QRectF& area, const BarChart& bar, const Fonts& fonts) {
   const double titleHeight = DrawTitle(painter, area, fonts, bar.title);
-  const double notesHeight = DrawNotes(painter, area, fonts, bar.notes);
-  const QRectF box = area.adjusted(fonts.pad * 2, titleHeight + fonts.pad, -fonts.pad * 2,
-                                   -notesHeight - fonts.pad);
+  const QRectF box =
+      area.adjusted(fonts.pad * 2, titleHeight + fonts.pad, -fonts.pad * 2, -fonts.pad);
   const double total = PositiveTotal(bar);
   if (!(total > 0) || !std::isfinite(total)) {
     DrawEmptyText(painter, box, fonts, bar.emptyText);
@@ -507,9 +604,11 @@ void DrawBar(QPainter& painter, const QRectF& area, const BarChart& bar, const F
   const QFontMetricsF smallMetrics(fonts.small);
   const double rows = static_cast<double>(bar.segments.size()) + 1;
   const double legendHeight = rows * metrics.lineSpacing();
+  const QString notes = bar.notes.join('\n');
+  const double notesHeight = WrappedHeight(fonts.text, notes, box.width());
   const double barHeight =
-      std::clamp(box.height() - legendHeight - 4 * metrics.height() - 3 * fonts.pad,
-                 metrics.height() * 1.6, metrics.height() * 4);
+      std::clamp(box.height() - legendHeight - notesHeight - 3 * metrics.height() - 5 * fonts.pad,
+                 metrics.height() * 1.6, metrics.height() * 3.5);
   double y = box.top() + fonts.pad;
   if (!bar.valueTitle.isEmpty()) {
     painter.setFont(fonts.text);
@@ -573,6 +672,9 @@ void DrawBar(QPainter& painter, const QRectF& area, const BarChart& bar, const F
   painter.drawText(QRectF(box.left(), y, box.width(), metrics.lineSpacing()),
                    Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Total: %1").arg(FormatNumber(total, 4)));
+  y += metrics.lineSpacing() + fonts.pad;
+  painter.drawText(QRectF(box.left(), y, box.width(), notesHeight),
+                   Qt::AlignLeft | Qt::TextWordWrap, notes);
 }
 
 }  // namespace

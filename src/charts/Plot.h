@@ -57,6 +57,7 @@ struct Plot {
   QString emptyText;                // shown instead of the axes when there is no data
   std::optional<AxisRange> xRange;  // fixed; otherwise the data's, widened to ticks
   std::optional<AxisRange> yRange;
+  std::vector<double> xTicks;  // where the x ticks go; empty: nice steps
 };
 
 struct BarSegment {

@@ -69,8 +69,8 @@ QString CurveTypeName(const CurveType& type) {
     case CrossFlowMixing::BothUnmixed:
       return QStringLiteral("Cross flow, both fluids unmixed");
     default:
-      return CminUnmixed(type) ? QStringLiteral("Cross flow, Cmin fluid unmixed, Cmax fluid mixed")
-                               : QStringLiteral("Cross flow, Cmin fluid mixed, Cmax fluid unmixed");
+      return CminUnmixed(type) ? QStringLiteral("Cross flow, Cmin unmixed, Cmax mixed")
+                               : QStringLiteral("Cross flow, Cmin mixed, Cmax unmixed");
   }
 }
 
@@ -83,8 +83,9 @@ Plot EffectivenessCurves(const CurveType& type, std::optional<double> runC,
   const double maxNtu = NtuAxisEnd(point);
   plot.xRange = AxisRange{0.0, maxNtu};
   plot.yRange = AxisRange{0.0, 1.0};
-  if (runC && !(*runC >= 0.0 && *runC <= 1.0))
-    runC.reset();
+  // The run's own ratio, when it is one a curve can have.
+  const double ownC = runC.value_or(-1.0);
+  const bool hasRun = ownC >= 0.0 && ownC <= 1.0;
 
   auto addCurve = [&](double C, bool strong) {
     Series series;
@@ -104,17 +105,17 @@ Plot EffectivenessCurves(const CurveType& type, std::optional<double> runC,
     plot.series.push_back(std::move(series));
   };
   if (type.arrangement == FlowArrangement::CapacityRatioZero) {
-    addCurve(0.0, runC.has_value());
+    addCurve(0.0, hasRun);
   } else {
     for (double C : kStandardRatios) {
-      if (!(runC && *runC == C))
+      if (!(hasRun && ownC == C))
         addCurve(C, false);
     }
-    if (runC)
-      addCurve(*runC, true);
+    if (hasRun)
+      addCurve(ownC, true);
   }
 
-  const double limitC = runC.value_or(0.5);
+  const double limitC = hasRun ? ownC : 0.5;
   if (const std::optional<CurveLimit> limit = EffectivenessLimit(type, limitC)) {
     ReferenceLine line;
     line.value = limit->epsilon;
@@ -168,6 +169,7 @@ Plot ProfileFigure(const ChartInputs& in) {
     plot.title += QStringLiteral(": inlets and outlets");
     plot.xTitle = Q(text::kEndsAxis);
     plot.xRange = AxisRange{-0.1, 1.1};
+    plot.xTicks = {0.0, 1.0};
     plot.notes << Q(text::kProfileDependsOnPath);
     mark(0, in.Th1, "Th1");
     mark(1, in.Th0, "Th0");
@@ -186,8 +188,8 @@ Plot ProfileFigure(const ChartInputs& in) {
   }
   const double x = profile->smallestAt;
   const ProfilePoint& end = x == 0.0 ? profile->points.front() : profile->points.back();
-  Series gap{QStringLiteral("Smallest difference %1 deg.C at x = %2")
-                 .arg(FormatNumber(profile->smallestDifference, 4), FormatNumber(x)),
+  Series gap{QStringLiteral("Smallest difference %1 deg.C")
+                 .arg(FormatNumber(profile->smallestDifference, 4)),
              {QPointF(x, end.Th), QPointF(x, end.Tc)},
              Emphasis::Normal,
              QColor(0x44, 0x44, 0x44),
@@ -197,8 +199,12 @@ Plot ProfileFigure(const ChartInputs& in) {
   mark(1, in.Th0, "Th0");
   mark(counter ? 1 : 0, in.Tc1, "Tc1");
   mark(counter ? 0 : 1, in.Tc0, "Tc0");
-  plot.notes << QStringLiteral("Log-mean temperature difference: %1 deg.C.")
-                    .arg(FormatNumber(profile->logMeanDifference, 5));
+  plot.notes << QStringLiteral(
+                    "Smallest temperature difference: %1 deg.C, at the %2 end (x = %3). "
+                    "Log-mean temperature difference: %4 deg.C.")
+                    .arg(FormatNumber(profile->smallestDifference, 5),
+                         x == 0.0 ? QStringLiteral("hot inlet") : QStringLiteral("hot outlet"),
+                         FormatNumber(x), FormatNumber(profile->logMeanDifference, 5));
   if (counter)
     plot.notes << QStringLiteral("The cold fluid enters at x = 1 and flows against the hot fluid.");
   return plot;
