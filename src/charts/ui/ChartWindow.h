@@ -20,7 +20,7 @@ class ChartView : public QWidget {
   void setFigure(Figure figure);
   const Figure& figure() const { return figure_; }
   QSize sizeHint() const override { return {640, 420}; }
-  QSize minimumSizeHint() const override { return {480, 320}; }
+  QSize minimumSizeHint() const override { return {600, 380}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
