@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/Errors.h"
 #include "common/FloatingPoint.h"
 
 namespace calvora {
@@ -19,9 +20,13 @@ void RatesForRatio(const CurveType& type, double C, double& Ch, double& Cc) {
   }
 }
 
+// Each point is a calculation of its own: it starts from clean arithmetic flags
+// (so a failure the caller has not yet reported cannot end it) and leaves the
+// caller's flags as they were.
 std::optional<double> PointOf(const CurveType& type, double C, double NTU) {
   if (NTU == 0.0)
     return 0.0;
+  FloatingPointGuard guard;
   FlowArrangement arrangement = type.arrangement;
   if (C == 0.0)
     arrangement = FlowArrangement::CapacityRatioZero;
@@ -30,7 +35,11 @@ std::optional<double> PointOf(const CurveType& type, double C, double NTU) {
   RatesForRatio(type, C, Ch, Cc);
   double epsilon = NAN;
   RecordingMessages messages;
-  Effectiveness(C, NTU, Ch, Cc, arrangement, type.mixing, epsilon, messages);
+  try {
+    Effectiveness(C, NTU, Ch, Cc, arrangement, type.mixing, epsilon, messages);
+  } catch (const MathError&) {
+    return std::nullopt;
+  }
   if (!messages.messages.empty() || !std::isfinite(epsilon))
     return std::nullopt;
   return epsilon;
@@ -45,7 +54,6 @@ bool ValidRatio(double C) {
 std::optional<double> CurveEffectiveness(const CurveType& type, double C, double NTU) {
   if (!ValidRatio(C) || !(NTU >= 0.0) || !std::isfinite(NTU))
     return std::nullopt;
-  PreservedArithmeticFlags keep;
   return PointOf(type, C, NTU);
 }
 
@@ -54,7 +62,6 @@ std::vector<CurvePoint> EffectivenessCurve(const CurveType& type, double C, doub
   std::vector<CurvePoint> points;
   if (!ValidRatio(C) || !(maxNtu > 0.0) || !std::isfinite(maxNtu) || intervals < 1)
     return points;
-  PreservedArithmeticFlags keep;
   points.reserve(static_cast<size_t>(intervals) + 1);
   for (int i = 0; i <= intervals; ++i) {
     const double NTU = maxNtu * i / intervals;
@@ -74,7 +81,6 @@ std::optional<CurveLimit> EffectivenessLimit(const CurveType& type, double C) {
   if (type.arrangement != FlowArrangement::CrossFlow || type.mixing != CrossFlowMixing::BothMixed)
     return std::nullopt;
 
-  PreservedArithmeticFlags keep;
   auto eps = [&](double NTU) { return PointOf(type, C, NTU).value_or(0.0); };
   // A coarse scan on a logarithmic grid brackets the peak; a golden-section
   // search narrows the bracket.
