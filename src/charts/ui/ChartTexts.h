@@ -8,6 +8,7 @@ namespace calvora::charts::text {
 inline constexpr std::string_view kEffectivenessTab = "Effectiveness-NTU";
 inline constexpr std::string_view kProfileTab = "Temperature profile";
 inline constexpr std::string_view kResistancesTab = "Resistances";
+inline constexpr std::string_view kChartEntry = "Chart...";  // results screens' context menu, F9
 inline constexpr std::string_view kSaveImage = "&Save image...";
 inline constexpr std::string_view kCopyImage = "C&opy image";
 inline constexpr std::string_view kClose = "&Close";

@@ -146,4 +146,15 @@ ChartWindow* ShowChartWindow(const ChartInputs& inputs) {
   return window;
 }
 
+QAction* AddChartEntry(QWidget* screen) {
+  auto* entry = new QAction(Q(text::kChartEntry), screen);
+  entry->setObjectName("ChartAction");
+  entry->setShortcut(QKeySequence(Qt::Key_F9));
+  entry->setShortcutContext(Qt::WindowShortcut);
+  screen->addAction(entry);
+  if (screen->contextMenuPolicy() == Qt::DefaultContextMenu)
+    screen->setContextMenuPolicy(Qt::ActionsContextMenu);
+  return entry;
+}
+
 }  // namespace calvora::charts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QDialog>
 #include <QPushButton>
 #include <QTabWidget>
@@ -67,5 +68,10 @@ class ChartWindow : public QDialog {
 
 // The one chart window, created on first use, filled with `inputs`, shown and raised.
 ChartWindow* ShowChartWindow(const ChartInputs& inputs);
+
+// Adds the entry "Chart..." with the key F9 to a results screen (its context
+// menu when it has none of its own); whoever wires the screens connects the
+// entry's triggered() to ShowChartWindow with the screen's run.
+QAction* AddChartEntry(QWidget* screen);
 
 }  // namespace calvora::charts
