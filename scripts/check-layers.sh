@@ -3,8 +3,10 @@
 #
 #   shell                          on top: creates the screens and wires them
 #   <subsystem>/ui                 screens: the layers below, common/ui and their own ui
+#   charts/ui                      the chart window: the layers below, common/ui and charts
 #   common/ui                      shared widget helpers: the layers below and common/ui
-#   cli, charts                    command line and sweeps; plotting: cases and the core
+#   cli                            command line and sweeps: cases, charts and the core
+#   charts                         the plotting layer (Qt): common only, no analysis
 #   cases                          case files, units, CSV (Qt Core): the core
 #   design                         report builders, captions, the run outcome
 #   analyses, thermal              the four analyses; the thermal solver
@@ -38,12 +40,20 @@ allowed() {
   [[ $from == "$to" ]] && return 0
   case $from in
     shell) return 0 ;;
+    charts)
+      [[ $to == common ]] && return 0
+      return 1
+      ;;
+    charts/ui)
+      [[ -n ${rank[$to]+x} || $to == common/ui || $to == charts || $to == cases ]] && return 0
+      return 1
+      ;;
     cases)
       [[ -n ${rank[$to]+x} ]] && return 0
       return 1
       ;;
-    cli | charts)
-      [[ -n ${rank[$to]+x} || $to == cases ]] && return 0
+    cli)
+      [[ -n ${rank[$to]+x} || $to == cases || $to == charts ]] && return 0
       return 1
       ;;
     common/ui)

@@ -8,6 +8,7 @@ packages=(
   build-essential cmake            # compiler and build system
   qt6-base-dev libgl1-mesa-dev     # Qt 6 Widgets and PrintSupport, and the GL headers Qt needs
   libqt6svg6                       # the SVG image plugin that shows the help pictures
+  qt6-svg-dev                      # SVG export of the charts, and SVG pictures in the help
   googletest libgtest-dev          # core tests
   libbenchmark-dev                 # benchmarks
   libudunits2-dev                  # units of the case files (UDUNITS-2 and its database)
