@@ -81,48 +81,12 @@ std::optional<CurveLimit> EffectivenessLimit(const CurveType& type, double C) {
   if (type.arrangement != FlowArrangement::CrossFlow || type.mixing != CrossFlowMixing::BothMixed)
     return std::nullopt;
 
-  auto eps = [&](double NTU) { return PointOf(type, C, NTU).value_or(0.0); };
-  // A coarse scan on a logarithmic grid brackets the peak; a golden-section
-  // search narrows the bracket.
-  constexpr int kSteps = 200;
-  constexpr double kLow = 1e-2;
-  constexpr double kHigh = 1e3;
-  const double ratio = std::exp(std::log(kHigh / kLow) / kSteps);
-  int best = 0;
-  double bestEps = eps(kLow);
-  for (int i = 1; i <= kSteps; ++i) {
-    const double e = eps(kLow * std::pow(ratio, i));
-    if (e > bestEps) {
-      bestEps = e;
-      best = i;
-    }
-  }
-  if (best == 0 || best == kSteps)
-    return std::nullopt;  // no interior peak in the range
-  double a = kLow * std::pow(ratio, best - 1);
-  double b = kLow * std::pow(ratio, best + 1);
-  const double g = (std::sqrt(5.0) - 1.0) / 2.0;
-  double x1 = b - g * (b - a);
-  double x2 = a + g * (b - a);
-  double e1 = eps(x1);
-  double e2 = eps(x2);
-  while (b - a > 1e-10 * b) {
-    if (e1 < e2) {
-      a = x1;
-      x1 = x2;
-      e1 = e2;
-      x2 = a + g * (b - a);
-      e2 = eps(x2);
-    } else {
-      b = x2;
-      x2 = x1;
-      e2 = e1;
-      x1 = b - g * (b - a);
-      e1 = eps(x1);
-    }
-  }
-  const double at = (a + b) / 2.0;
-  return CurveLimit{CurveLimit::Kind::Maximum, eps(at), at};
+  // The top of the both-mixed curve, found by the same search the NTU inverse uses.
+  const double at = BothMixedPeakNtu(C);
+  const std::optional<double> top = PointOf(type, C, at);
+  if (!top)
+    return std::nullopt;
+  return CurveLimit{CurveLimit::Kind::Maximum, *top, at};
 }
 
 }  // namespace calvora

@@ -52,14 +52,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Parallel flow: 1 / (1 + C). Both mixed: a peak no nearby NTU exceeds. A single
 // mixed cross flow has no curve for equal rates.
-TEST(CurveTest, LimitsAndMissingCurve) {
+TEST(CurveTest, LimitsAndEqualRates) {
   EXPECT_DOUBLE_EQ(EffectivenessLimit({FA::ParallelFlow, CM::None, true}, 0.25)->epsilon, 0.8);
   const CurveType mixed{FA::CrossFlow, CM::BothMixed, true};
   const CurveLimit peak = EffectivenessLimit(mixed, 1.0).value();
   for (double f : {0.99, 1.01, 3.0})
     EXPECT_LT(*CurveEffectiveness(mixed, 1.0, peak.NTU * f), peak.epsilon);
   EXPECT_FALSE(EffectivenessLimit({FA::CounterFlow, CM::None, true}, 0.5));
-  EXPECT_TRUE(EffectivenessCurve({FA::CrossFlow, CM::ColdMixed, true}, 1.0, 5.0, 10).empty());
+  // At C = 1 the two single-mixed relations are one function.
+  const auto coldMixed = EffectivenessCurve({FA::CrossFlow, CM::ColdMixed, true}, 1.0, 5.0, 10);
+  const auto coldUnmixed = EffectivenessCurve({FA::CrossFlow, CM::ColdUnmixed, true}, 1.0, 5.0, 10);
+  ASSERT_EQ(coldMixed.size(), 11u);
+  for (size_t i = 0; i < coldMixed.size(); ++i)
+    EXPECT_DOUBLE_EQ(coldMixed[i].epsilon, coldUnmixed[i].epsilon);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// Every picture the help file names is kept beside it in the sources and travels
-// beside the built program, loads as an image (so Qt's SVG image plugin is
-// there), is found by the help window, and has alternative text for a reader
-// who cannot see it.
+// Every picture the help file names is kept beside it in the sources (or, for the
+// curves, drawn at build time) and travels beside the built program, loads as an image (so Qt's SVG
+// image plugin is there), is found by the help window, and has alternative text for a reader who
+// cannot see it.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,13 +40,17 @@ class HelpPicturesTest : public QObject {
         wrong << name + ": no alternative text";
       if (window->loadResource(QTextDocument::ImageResource, QUrl(name)).isNull())
         wrong << name + ": the help window does not find it";
+      // The effectiveness-NTU curves are drawn at build time: only the build has them.
+      const bool drawn = name.startsWith(QStringLiteral("images/eps-ntu-"));
       for (const QDir& folder : {source, built}) {
+        if (drawn && folder == source)
+          continue;
         QImageReader reader(folder.filePath(name));
         if (reader.read().isNull())
           wrong << folder.filePath(name) + ": " + reader.errorString();
       }
     }
-    QVERIFY(pictures >= 4);
+    QVERIFY(pictures >= 12);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
   }
 };

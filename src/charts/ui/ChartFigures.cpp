@@ -26,11 +26,6 @@ const QColor kCold(0x00, 0x72, 0xB2);
 constexpr double kStandardRatios[] = {0.0, 0.25, 0.5, 0.75, 1.0};
 constexpr int kCurveIntervals = 200;
 
-bool SingleMixed(const CurveType& type) {
-  return type.arrangement == FlowArrangement::CrossFlow &&
-         (type.mixing == CrossFlowMixing::ColdUnmixed || type.mixing == CrossFlowMixing::ColdMixed);
-}
-
 // Whether the smaller stream is the unmixed one, for a single-mixed cross flow.
 bool CminUnmixed(const CurveType& type) {
   return (type.mixing == CrossFlowMixing::ColdUnmixed) == type.coldIsCmin;
@@ -97,11 +92,8 @@ Plot EffectivenessCurves(const CurveType& type, std::optional<double> runC,
       series.color = Qt::black;
     for (const CurvePoint& p : EffectivenessCurve(type, C, maxNtu, kCurveIntervals))
       series.points.emplace_back(p.NTU, p.epsilon);
-    if (series.points.empty()) {
-      if (C == 1.0 && SingleMixed(type))
-        plot.notes << Q(text::kNoCurveForEqualRates);
+    if (series.points.empty())
       return;
-    }
     plot.series.push_back(std::move(series));
   };
   if (type.arrangement == FlowArrangement::CapacityRatioZero) {

@@ -34,7 +34,5 @@ inline constexpr std::string_view kResistancesNotComputed =
 inline constexpr std::string_view kProfileDependsOnPath =
     "The temperatures inside this type of exchanger depend on the flow path, so only the "
     "inlet and outlet temperatures are shown.";
-inline constexpr std::string_view kNoCurveForEqualRates =
-    "This mixing case has no relation for equal capacity rates, so there is no curve for C = 1.";
 
 }  // namespace calvora::charts::text
