@@ -138,8 +138,8 @@ void TResults1::showOutcome(const calvora::ThermalInputs& inputs,
 
 namespace {
 
-template <class Widgets>
-auto ByKey(const Widgets& widgets, std::string_view key) -> decltype(widgets[0]) {
+template <class Widget, std::size_t N>
+Widget* ByKey(Widget* const (&widgets)[N], std::string_view key) {
   for (std::size_t i = 0; i < calvora::kThermalResultFields.size(); ++i)
     if (calvora::kThermalResultFields[i].key == key)
       return widgets[i];

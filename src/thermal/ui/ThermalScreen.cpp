@@ -57,7 +57,8 @@ calvora::ThermalInputs ReadThermalScreen(const TCombi1Dlg& screen) {
   Read(
       calvora::kThermalInputFields, [&](std::size_t i) { return screen.inputControl(i); }, in);
   Read(
-      calvora::kThermalUnknownFields, [&](std::size_t i) { return screen.unknownBox(i); }, in);
+      calvora::kThermalUnknownFields,
+      [&](std::size_t i) -> QWidget* { return screen.unknownBox(i); }, in);
   in.decimalSeparator = PlatformDecimalSeparator();
   return in;
 }
@@ -66,5 +67,6 @@ void WriteThermalScreen(TCombi1Dlg& screen, const calvora::ThermalInputs& inputs
   Write(
       calvora::kThermalInputFields, [&](std::size_t i) { return screen.inputControl(i); }, inputs);
   Write(
-      calvora::kThermalUnknownFields, [&](std::size_t i) { return screen.unknownBox(i); }, inputs);
+      calvora::kThermalUnknownFields,
+      [&](std::size_t i) -> QWidget* { return screen.unknownBox(i); }, inputs);
 }
