@@ -76,7 +76,8 @@ std::vector<std::string> ThermalReportLines(const ThermalInputs& in, const Therm
   for (std::size_t i = 0; i < kThermalResultFields.size(); ++i) {
     const ThermalResultField& row = kThermalResultFields[i];
     if (row.reportPlace > 0)
-      lines.push_back(CaptionLine(row.caption, outcome.fieldTexts[i]));
+      lines.push_back(CaptionLine(row.reportCaption.empty() ? row.caption : row.reportCaption,
+                                  outcome.fieldTexts[i]));
     // A blank line closes each group but the last.
     if (i + 1 < kThermalResultFields.size() && kThermalResultFields[i + 1].group != row.group)
       blank(1);
