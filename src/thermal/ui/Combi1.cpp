@@ -112,13 +112,13 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   Edit10 = edit(Q::Cc);
   Edit11 = edit(Q::Ch);
   using U = calvora::Unknown;
-  CheckBox2 = unknownBox(U::Th0);
-  CheckBox4 = unknownBox(U::Tc0);
-  CheckBox5 = unknownBox(U::Mh);
-  CheckBox6 = unknownBox(U::Mc);
-  CheckBox7 = unknownBox(U::Q);
-  CheckBox8 = unknownBox(U::A);
-  CheckBox9 = unknownBox(U::U);
+  CheckBox2 = unknownBoxes_[static_cast<int>(U::Th0)];
+  CheckBox4 = unknownBoxes_[static_cast<int>(U::Tc0)];
+  CheckBox5 = unknownBoxes_[static_cast<int>(U::Mh)];
+  CheckBox6 = unknownBoxes_[static_cast<int>(U::Mc)];
+  CheckBox7 = unknownBoxes_[static_cast<int>(U::Q)];
+  CheckBox8 = unknownBoxes_[static_cast<int>(U::A)];
+  CheckBox9 = unknownBoxes_[static_cast<int>(U::U)];
   Label1 = static_cast<QLabel*>(caption(Q::Th1));
   Label3 = static_cast<QLabel*>(caption(Q::Tc1));
   Label10 = static_cast<QLabel*>(caption(Q::Cc));
@@ -213,10 +213,6 @@ QLineEdit* TCombi1Dlg::edit(calvora::thermal_input::Quantity quantity) const {
 
 QWidget* TCombi1Dlg::caption(calvora::thermal_input::Quantity quantity) const {
   return captions_[static_cast<int>(quantity)];
-}
-
-QCheckBox* TCombi1Dlg::unknownBox(calvora::Unknown unknown) const {
-  return unknownBoxes_[static_cast<int>(unknown)];
 }
 
 QWidget* TCombi1Dlg::inputControl(std::size_t row) const {

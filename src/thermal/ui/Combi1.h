@@ -8,8 +8,8 @@
 
 #include <array>
 #include <cstddef>
-#include "common/ui/RadioGroup.h"
 
+#include "common/ui/RadioGroup.h"
 #include "thermal/ThermalFields.h"
 
 // The input screen of the thermal analysis: the user marks three of Th0, Tc0, Mh,
@@ -66,7 +66,6 @@ class TCombi1Dlg : public QDialog {
   // The edit field and the caption control (label or check box) of a row.
   QLineEdit* edit(calvora::thermal_input::Quantity quantity) const;
   QWidget* caption(calvora::thermal_input::Quantity quantity) const;
-  QCheckBox* unknownBox(calvora::Unknown unknown) const;
 
   // The control built for row `row` of kThermalInputFields (an edit field or a
   // radio group), and the box of row `row` of kThermalUnknownFields; nullptr
