@@ -1,4 +1,4 @@
-// Cost of one thermal analysis from the typed entries to the solved state.
+// Cost of one thermal analysis from the typed entries to the solved state and its field texts.
 
 #include <benchmark/benchmark.h>
 
