@@ -84,14 +84,14 @@ inline void RunDesignRecord(const calvora::DesignInputs& inputs,
 // every promise, else what it broke.
 inline std::string CheckThermalRun(const calvora::ThermalInputs& in) {
   calvora::RecordingMessages sink;
-  std::optional<calvora::ThermalState> state;
+  calvora::ThermalOutcome outcome;
   try {
     // As the input screen's OK: the solver guards and reports its own failures.
-    state = calvora::SolveThermal(in, sink);
+    outcome = calvora::SolveThermal(in, sink);
   } catch (const std::exception& e) {
     return std::string("exception escaped the solver: ") + e.what();
   }
-  return run_checks::CheckThermalOutcome(in, state, sink.messages);
+  return run_checks::CheckThermalOutcome(in, outcome, sink.messages);
 }
 
 }  // namespace fuzz

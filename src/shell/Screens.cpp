@@ -15,7 +15,6 @@
 #include "shell/Main.h"
 #include "thermal/ui/Combi1.h"
 #include "thermal/ui/Result1.h"
-#include "thermal/ui/ThermalRun.h"
 
 namespace {
 
@@ -25,17 +24,14 @@ void ConnectThermalScreens() {
     Combi1Dlg->show();
     Mainform->hide();
   });
-  QObject::connect(Combi1Dlg, &TCombi1Dlg::solved, Results1,
-                   [](const calvora::ThermalState& state) {
-                     ShowThermalResults(state);
-                     Combi1Dlg->hide();
-                   });
+  QObject::connect(
+      Combi1Dlg, &TCombi1Dlg::solved, Results1,
+      [](const calvora::ThermalInputs& inputs, const calvora::ThermalOutcome& outcome) {
+        ShowThermalResults(inputs, outcome);
+        Combi1Dlg->hide();
+      });
   QObject::connect(Combi1Dlg, &TCombi1Dlg::closed, Mainform, &QWidget::show);
   QObject::connect(Combi1Dlg, &TCombi1Dlg::quitRequested, Mainform, &QWidget::close);
-  Results1->setReportInputs([](calvora::ThermalReportSnapshot& snapshot) {
-    if (Combi1Dlg)
-      ReadThermalReportInputs(*Combi1Dlg, snapshot);
-  });
   QObject::connect(Results1, &TResults1::closed, Combi1Dlg, &QWidget::show);
   QObject::connect(Results1, &TResults1::quitRequested, Combi1Dlg, [] {
     Combi1Dlg->close();

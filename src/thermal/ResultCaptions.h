@@ -3,8 +3,7 @@
 #include <array>
 #include <string_view>
 
-// Texts of the thermal results screen (Results1). The screen shows them and the
-// thermal report repeats the captions beside the result fields.
+// Texts of the thermal results screen (Results1), without any toolkit type.
 namespace calvora::thermal_results {
 
 inline constexpr std::string_view kIntroduction =
@@ -17,37 +16,16 @@ inline constexpr std::string_view kExchangerGroup = "Properties of the exchanger
 
 inline constexpr int kFieldCount = 15;
 
-enum class Group { Temperatures, Flow, Exchanger };
-
-struct ResultRow {
-  std::string_view editName;   // objectName of the read-only field
-  std::string_view labelName;  // objectName of its caption
-  Group group;
-  int decimals;  // fixed(10, decimals)
+// The three groups of the screen, top to bottom. The fields themselves (key,
+// caption, unit, group, format) are kThermalResultFields in thermal/ThermalFields.h.
+struct GroupBox {
+  std::string_view objectName;
   std::string_view caption;
 };
-
-inline constexpr int kResultPrecision = 10;
-
-// Edit1..Edit15 in screen order (and report order).
-inline constexpr std::array<ResultRow, kFieldCount> kResultRows = {{
-    {"Edit1", "Label1", Group::Temperatures, 3, "Inlet temperature of the hot fluid :"},
-    {"Edit2", "Label2", Group::Temperatures, 3, "Inlet temperature of the cold fluid :"},
-    {"Edit3", "Label3", Group::Temperatures, 3, "Outlet temperature  of the hot fluid :"},
-    {"Edit4", "Label4", Group::Temperatures, 3, "Outlet temperature of the cold fluid :"},
-    {"Edit5", "Label5", Group::Flow, 3, "The overall heat transfer coefficient, U (W/m2.deg.c) :"},
-    {"Edit6", "Label6", Group::Flow, 3, "The mass flow rate of the cold fluid (kg/sec) :"},
-    {"Edit7", "Label7", Group::Flow, 3, "The mass flow rate of the hot fluid (kg/sec) :"},
-    {"Edit8", "Label8", Group::Flow, 3,
-     "The specific heat capacity of the cold fluid (J/Kg.deg.c) :"},
-    {"Edit9", "Label9", Group::Flow, 3,
-     "The specific heat capacity of the hot fluid (J/Kg.deg.c) :"},
-    {"Edit10", "Label10", Group::Flow, 3, "The minimum capacity flow (Cmin) :"},
-    {"Edit11", "Label11", Group::Flow, 3, "The maximum capacity flow rate (Cmax) :"},
-    {"Edit12", "Label12", Group::Flow, 3, "The total overall heat transfer, Q (W) :"},
-    {"Edit13", "Label13", Group::Exchanger, 4, "Total surface area (m2) :"},
-    {"Edit14", "Label14", Group::Exchanger, 4, "The effectiveness, E :"},
-    {"Edit15", "Label15", Group::Exchanger, 4, "Number of transfer units :"},
+inline constexpr std::array<GroupBox, 3> kGroups = {{
+    {"GroupBox1", kTemperaturesGroup},
+    {"GroupBox2", kFlowGroup},
+    {"GroupBox3", kExchangerGroup},
 }};
 
 inline constexpr std::string_view kBackCaption = "&Back";

@@ -1,6 +1,9 @@
 #include "thermal/ThermalReport.h"
 
+#include <iterator>
 #include <string_view>
+
+#include "thermal/ThermalFields.h"
 
 namespace calvora {
 
@@ -8,48 +11,36 @@ namespace {
 
 namespace ti = thermal_input;
 
-struct ItemLine {
-  std::string_view item;
-  std::string_view line;
+// One line per item of "Type of Heat Exchanger" and of "Type of Cross Flow", in item order.
+constexpr std::string_view kArrangementLines[] = {
+    "The type of heat exchanger being analysed is parallel flow.",
+    "The type of heat exchanger being analysed is counter flow.",
+    "The type of heat exchanger being analysed is shell and tube (one pass, 2,4 or 6 tubes).",
+    "The type of heat exchanger being analysed is all exchangers with C=0.",
+    "The type of heat exchanger being analysed is cross flow.",
 };
+static_assert(std::size(kArrangementLines) == ti::kExchangerTypes.size());
 
-constexpr ItemLine kArrangementLines[] = {
-    {ti::kParallelFlow, "The type of heat exchanger being analysed is parallel flow."},
-    {ti::kCounterFlow, "The type of heat exchanger being analysed is counter flow."},
-    {ti::kShellAndTube,
-     "The type of heat exchanger being analysed is shell and tube (one pass, 2,4 or 6 tubes)."},
-    {ti::kCapacityRatioZero,
-     "The type of heat exchanger being analysed is all exchangers with C=0."},
-    {ti::kCrossFlow, "The type of heat exchanger being analysed is cross flow."},
+constexpr std::string_view kMixingLines[] = {
+    "  The cold fluid is unmixed.",
+    "  The cold fluid is mixed.",
+    "  Both the fluid are mixed.",
+    "  Both the fluid are unmixed.",
 };
-
-constexpr ItemLine kMixingLines[] = {
-    {ti::kColdUnmixed, "  The cold fluid is unmixed."},
-    {ti::kColdMixed, "  The cold fluid is mixed."},
-    {ti::kBothMixed, "  Both the fluid are mixed."},
-    {ti::kBothUnmixed, "  Both the fluid are unmixed."},
-};
+static_assert(std::size(kMixingLines) == ti::kCrossFlowMixings.size());
 
 // Entered values in report order; the specific heats follow unconditionally.
 constexpr ti::Quantity kEnteredOrder[] = {ti::Quantity::Th1, ti::Quantity::Th0, ti::Quantity::Tc1,
                                           ti::Quantity::Tc0, ti::Quantity::Mh,  ti::Quantity::Mc,
                                           ti::Quantity::Q,   ti::Quantity::A,   ti::Quantity::U};
 
-std::string CaptionLine(const ReportField& f) {
-  return f.caption + "  " + f.text;
-}
-
-const ItemLine* Find(const ItemLine* begin, const ItemLine* end, const std::string& item) {
-  for (const ItemLine* p = begin; p != end; ++p) {
-    if (p->item == item)
-      return p;
-  }
-  return nullptr;
+std::string CaptionLine(std::string_view caption, const std::string& text) {
+  return std::string(caption) + "  " + text;
 }
 
 }  // namespace
 
-std::vector<std::string> ThermalReportLines(const ThermalReportSnapshot& snap,
+std::vector<std::string> ThermalReportLines(const ThermalInputs& in, const ThermalOutcome& outcome,
                                             ReportVariant variant) {
   std::vector<std::string> lines;
   const auto blank = [&](int n) { lines.insert(lines.end(), n, std::string()); };
@@ -62,32 +53,33 @@ std::vector<std::string> ThermalReportLines(const ThermalReportSnapshot& snap,
   lines.emplace_back("The list below is of the user entered data :");
   blank(1);
 
-  if (const ItemLine* a =
-          Find(std::begin(kArrangementLines), std::end(kArrangementLines), snap.arrangementItem)) {
-    lines.emplace_back(a->line);
-    if (snap.arrangementItem == ti::kCrossFlow) {
-      if (const ItemLine* m =
-              Find(std::begin(kMixingLines), std::end(kMixingLines), snap.mixingItem)) {
-        lines.emplace_back(m->line);
-      }
-    }
+  if (in.exchangerType >= 0 && in.exchangerType < static_cast<int>(std::size(kArrangementLines))) {
+    lines.emplace_back(kArrangementLines[in.exchangerType]);
+    if (in.Arrangement() == FlowArrangement::CrossFlow && in.mixing >= 0 &&
+        in.mixing < static_cast<int>(std::size(kMixingLines)))
+      lines.emplace_back(kMixingLines[in.mixing]);
   }
 
+  const auto entry = [&](ti::Quantity q) {
+    return CaptionLine(EntryRow(q).caption, in.texts[static_cast<int>(q)]);
+  };
   for (ti::Quantity q : kEnteredOrder) {
-    const ReportField& f = snap.inputs[static_cast<int>(q)];
-    if (f.visible)
-      lines.push_back(CaptionLine(f));
+    if (!in.IsUnknown(q))
+      lines.push_back(entry(q));
   }
-  lines.push_back(CaptionLine(snap.inputs[static_cast<int>(ti::Quantity::Cc)]));
-  lines.push_back(CaptionLine(snap.inputs[static_cast<int>(ti::Quantity::Ch)]));
+  lines.push_back(entry(ti::Quantity::Cc));
+  lines.push_back(entry(ti::Quantity::Ch));
   blank(3);
 
   lines.emplace_back("The list below is of the results obtained by the program :");
   blank(1);
-  for (int i = 0; i < thermal_results::kFieldCount; ++i) {
-    lines.push_back(CaptionLine(snap.results[i]));
-    // A blank line closes the temperatures (Edit1-4) and the flow conditions (Edit5-12).
-    if (i == 3 || i == 11)
+  for (std::size_t i = 0; i < kThermalResultFields.size(); ++i) {
+    const ThermalResultField& row = kThermalResultFields[i];
+    if (row.reportPlace > 0)
+      lines.push_back(CaptionLine(row.reportCaption.empty() ? row.caption : row.reportCaption,
+                                  outcome.fieldTexts[i]));
+    // A blank line closes each group but the last.
+    if (i + 1 < kThermalResultFields.size() && kThermalResultFields[i + 1].group != row.group)
       blank(1);
   }
   blank(2);

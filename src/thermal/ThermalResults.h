@@ -8,8 +8,8 @@
 
 namespace calvora {
 
-// The texts of the fifteen result fields: the four temperatures with their sign,
-// every other value as its absolute value, in fixed(10, 3) or fixed(10, 4).
+// The texts of the fifteen result fields, each written as its row of
+// kThermalResultFields says: fixed(P, D), without the sign where the row says so.
 std::array<std::string, thermal_results::kFieldCount> ThermalResultTexts(const ThermalState& s,
                                                                          char decimalSeparator);
 

@@ -8,6 +8,7 @@
 #include "common/Numbers.h"
 #include "ntu/InverseRelations.h"
 #include "ntu/MassFlowSearch.h"
+#include "thermal/ThermalResults.h"
 
 namespace calvora {
 
@@ -90,33 +91,6 @@ double& Slot(ThermalState& s, Q_ q) {
       break;
   }
   return s.ch;
-}
-
-FlowArrangement ArrangementOf(const std::string& item) {
-  if (item == ti::kParallelFlow)
-    return FlowArrangement::ParallelFlow;
-  if (item == ti::kCounterFlow)
-    return FlowArrangement::CounterFlow;
-  if (item == ti::kCrossFlow)
-    return FlowArrangement::CrossFlow;
-  if (item == ti::kShellAndTube)
-    return FlowArrangement::ShellAndTube;
-  if (item == ti::kCapacityRatioZero)
-    return FlowArrangement::CapacityRatioZero;
-  // No exchanger type selected: no relation applies (effectiveness and NTU give 0).
-  return static_cast<FlowArrangement>(0);
-}
-
-CrossFlowMixing MixingOf(const std::string& item) {
-  if (item == ti::kColdUnmixed)
-    return CrossFlowMixing::ColdUnmixed;
-  if (item == ti::kColdMixed)
-    return CrossFlowMixing::ColdMixed;
-  if (item == ti::kBothMixed)
-    return CrossFlowMixing::BothMixed;
-  if (item == ti::kBothUnmixed)
-    return CrossFlowMixing::BothUnmixed;
-  return CrossFlowMixing::None;
 }
 
 // The steps every combination is built from.
@@ -379,14 +353,65 @@ bool WithinTheMethod(const ThermalState& s) {
 
 }  // namespace
 
+void ThermalInputs::SetArrangement(FlowArrangement a) {
+  exchangerType = -1;
+  for (std::size_t i = 0; i < kExchangerTypeItems.size(); ++i)
+    if (kExchangerTypeItems[i] == a)
+      exchangerType = static_cast<int>(i);
+}
+
+void ThermalInputs::SetMixing(CrossFlowMixing m) {
+  mixing = -1;
+  for (std::size_t i = 0; i < kMixingItems.size(); ++i)
+    if (kMixingItems[i] == m)
+      mixing = static_cast<int>(i);
+}
+
+FlowArrangement ThermalInputs::Arrangement() const {
+  if (exchangerType < 0 || exchangerType >= static_cast<int>(kExchangerTypeItems.size()))
+    return static_cast<FlowArrangement>(0);
+  return kExchangerTypeItems[exchangerType];
+}
+
+CrossFlowMixing ThermalInputs::Mixing() const {
+  if (Arrangement() != FlowArrangement::CrossFlow || mixing < 0 ||
+      mixing >= static_cast<int>(kMixingItems.size()))
+    return CrossFlowMixing::None;
+  return kMixingItems[mixing];
+}
+
+bool ThermalInputs::IsUnknown(Q_ q) const {
+  const int u = static_cast<int>(q) - static_cast<int>(Q_::Th0);
+  return u >= 0 && u < kUnknownCount && unknown[u];
+}
+
+ThermalInputs ThermalStartingInputs() {
+  ThermalInputs in;
+  in.exchangerType = 0;
+  in.mixing = 0;
+  return in;
+}
+
+ThermalOutcome ThermalResultsOutcome(const ThermalState& state, char decimalSeparator) {
+  ThermalOutcome outcome;
+  outcome.state = state;
+  outcome.fieldTexts = ThermalResultTexts(state, decimalSeparator);
+  return outcome;
+}
+
 int AllowedCombination(unsigned unknownMask) {
   const Combination* c = FindCombination(unknownMask);
   return c ? c->number : 0;
 }
 
-std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& messages) {
+ThermalOutcome SolveThermal(const ThermalInputs& inputs, Messages& messages) {
   FloatingPointGuard guard;
-  ThermalState s;
+  ThermalOutcome outcome;
+  ThermalState& s = outcome.state;
+  const auto end = [&](ThermalEnding ending) {
+    outcome.ending = ending;
+    return outcome;
+  };
 
   unsigned mask = 0;
   int count = 0;
@@ -401,11 +426,10 @@ std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& 
     messages.show(MessageKind::Warning, countMessage);
   }
 
-  s.arrangement = ArrangementOf(inputs.arrangementItem);
-  s.mixing = s.arrangement == FlowArrangement::CrossFlow ? MixingOf(inputs.mixingItem)
-                                                         : CrossFlowMixing::None;
+  s.arrangement = inputs.Arrangement();
+  s.mixing = inputs.Mixing();
   if (countMessage) {
-    return std::nullopt;
+    return end(ThermalEnding::RefusedChoice);
   }
 
   const auto read = [&](Q_ q) {
@@ -417,14 +441,14 @@ std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& 
     const Combination* combination = FindCombination(mask);
     if (!combination) {
       messages.show(MessageKind::Warning, kRefusedCombinationMessage);
-      return std::nullopt;
+      return end(ThermalEnding::RefusedChoice);
     }
     for (Q_ q : combination->reads) {
       Slot(s, q) = read(q);
     }
     if (const char* problem = EntryProblem(*combination, s)) {
       messages.show(MessageKind::Warning, problem);
-      return std::nullopt;
+      return end(ThermalEnding::FailedCheck);
     }
     RunMessages runMessages(messages);
     RunCombination(combination->number, s, runMessages);
@@ -432,16 +456,20 @@ std::optional<ThermalState> SolveThermal(const ThermalInputs& inputs, Messages& 
     if (!WithinTheMethod(s)) {
       throw MathError();
     }
-    return s;
+    outcome.fieldTexts = ThermalResultTexts(s, inputs.decimalSeparator);
+    return end(ThermalEnding::Results);
   } catch (const RelationFailed&) {
+    return end(ThermalEnding::NoRelation);
   } catch (const ConversionError&) {
     messages.show(MessageKind::Warning, kMissingValuesMessage);
+    return end(ThermalEnding::MissingValues);
   } catch (const MathError&) {
     messages.show(MessageKind::Error, kCalculationFailedMessage);
+    return end(ThermalEnding::CalculationFailure);
   } catch (const MassFlowSearchFailed&) {
     messages.show(MessageKind::Error, kMassFlowNotFoundMessage);
+    return end(ThermalEnding::SearchFailed);
   }
-  return std::nullopt;
 }
 
 }  // namespace calvora

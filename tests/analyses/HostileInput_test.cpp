@@ -564,18 +564,18 @@ constexpr std::array<const char*, ti::kQuantityCount> kThermalNames = {
 // broke.
 std::string CheckThermalRun(const calvora::ThermalInputs& in, bool& solved) {
   RecordingMessages sink;
-  std::optional<calvora::ThermalState> state;
+  calvora::ThermalOutcome outcome;
   const auto start = Clock::now();
   try {
     // As the input screen's OK: the solver guards and reports its own failures.
-    state = calvora::SolveThermal(in, sink);
+    outcome = calvora::SolveThermal(in, sink);
   } catch (const std::exception& e) {
     return std::string("exception escaped the solver: ") + e.what();
   }
   if (Clock::now() - start > kRunTimeLimit)
     return "took too long";
-  solved = state.has_value();
-  return run_checks::CheckThermalOutcome(in, state, sink.messages);
+  solved = outcome.showsResults();
+  return run_checks::CheckThermalOutcome(in, outcome, sink.messages);
 }
 
 void RunThermalProperty(int runsPerChoice) {
@@ -597,12 +597,12 @@ void RunThermalProperty(int runsPerChoice) {
             isUnknown && g.Chance(0.5) ? std::string() : g.Text(kThermalNames[q], kThermalBase[q]);
       }
       const int type = g.Below(7);
-      in.arrangementItem =
-          type < 5 ? std::string(ti::kExchangerTypes[type]) : (type == 5 ? "" : "Counter flow");
+      // Beyond the five items: none selected, or an index that is no item.
+      in.exchangerType = type < 5 ? type : (type == 5 ? -1 : 5);
       const int mixing = g.Below(5);
-      in.mixingItem = mixing < 4 ? std::string(ti::kCrossFlowMixings[mixing]) : "";
-      g.Log("type", in.arrangementItem);
-      g.Log("mixing", in.mixingItem);
+      in.mixing = mixing < 4 ? mixing : -1;
+      g.Log("type", std::to_string(in.exchangerType));
+      g.Log("mixing", std::to_string(in.mixing));
       in.decimalSeparator = g.separator();
       bool solvedThis = false;
       const std::string problem = CheckThermalRun(in, solvedThis);

@@ -45,8 +45,8 @@ constexpr int kCopper = 0, kCarbonSteel = 2;
 // the cold outlet and the area unknown.
 Lines ThermalReport(ReportVariant variant) {
   ThermalInputs in;
-  in.arrangementItem = "Counter Flow";
-  in.mixingItem = "Cold fluid is unmixed";
+  in.SetArrangement(FlowArrangement::CounterFlow);
+  in.SetMixing(CrossFlowMixing::ColdUnmixed);
   in.SetUnknown(Unknown::Mh);
   in.SetUnknown(Unknown::Tc0);
   in.SetUnknown(Unknown::A);

@@ -232,44 +232,45 @@ inline const char* CountMessage(int count) {
   return calvora::kTooManyUnknownsMessage;
 }
 
-// Empty when a thermal run of `in` that gave `state` and showed `ms` keeps every
+// Empty when a thermal run of `in` that ended in `outcome` and showed `ms` keeps every
 // promise, else what it broke.
 inline std::string CheckThermalOutcome(const calvora::ThermalInputs& in,
-                                       const std::optional<calvora::ThermalState>& state,
+                                       const calvora::ThermalOutcome& outcome,
                                        const std::vector<Message>& ms) {
+  const bool solved = outcome.showsResults();
   unsigned mask = 0;
   for (int u = 0; u < calvora::kUnknownCount; ++u)
     mask |= in.unknown[u] ? 1u << u : 0u;
   for (std::size_t i = 0; i < ms.size(); ++i) {
     const bool last = i + 1 == ms.size();
-    if (!(last && !state && EndsThermalRun(ms[i])))
+    if (!(last && !solved && EndsThermalRun(ms[i])))
       return "unexpected message (or in the wrong place): " + Describe(ms);
   }
   if (const char* countMessage = CountMessage(std::popcount(mask))) {
-    if (state || ms.size() != 1 || ms[0].text != countMessage)
+    if (solved || ms.size() != 1 || ms[0].text != countMessage)
       return "wrong count of unknowns not refused alone: " + Describe(ms);
     return {};
   }
   const bool allowed = calvora::AllowedCombination(mask) != 0;
   if (allowed && !ms.empty() && ms.back().text == calvora::kRefusedCombinationMessage)
     return "an allowed combination was refused";
-  if (!allowed && (state || ms.empty() ||
+  if (!allowed && (solved || ms.empty() ||
                    (ms.back().text != calvora::kRefusedCombinationMessage &&
                     ms.back().text != calvora::kMissingValuesMessage)))
     return "a refused combination was not refused: " + Describe(ms);
-  if (!state) {
+  if (!solved) {
     if (ms.empty() || !EndsThermalRun(ms.back()))
       return "no results and no message saying why";
     return {};
   }
-  const calvora::ThermalState& r = *state;
+  const calvora::ThermalState& r = outcome.state;
   for (double v : {r.mh, r.mc, r.Q, r.A, r.U, r.NTU, r.Cmin, r.Cmax})
     if (!(v > 0.0))
       return "results with a flow, duty, area, coefficient, NTU or capacity rate not above zero";
   if (!(r.epsilon > 0.0 && r.epsilon <= 1.0))
     return "results with an effectiveness outside (0, 1]";
-  const auto texts = calvora::ThermalResultTexts(*state, in.decimalSeparator);
-  for (int f = 0; f < calvora::thermal_results::kFieldCount; ++f)
+  const auto& texts = outcome.fieldTexts;
+  for (std::size_t f = 0; f < texts.size(); ++f)
     if (!DisplaysAsNumber(texts[f], in.decimalSeparator))
       return "result field " + std::to_string(f + 1) + " reads '" + texts[f] + "'";
   return {};

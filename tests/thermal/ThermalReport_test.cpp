@@ -25,8 +25,8 @@ namespace ti = thermal_input;
 ThermalInputs Combination1(const char* arrangement = "Counter Flow",
                            const char* mixing = "Cold fluid is unmixed") {
   ThermalInputs in;
-  in.arrangementItem = arrangement;
-  in.mixingItem = mixing;
+  in.exchangerType = ItemIndex(ti::kExchangerTypes, arrangement);
+  in.mixing = ItemIndex(ti::kCrossFlowMixings, mixing);
   in.SetUnknown(Unknown::Mh);
   in.SetUnknown(Unknown::Q);
   in.SetUnknown(Unknown::A);

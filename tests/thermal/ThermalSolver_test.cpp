@@ -58,19 +58,17 @@ std::string Text(double v) {
 
 struct Exchanger {
   const char* name;
-  const char* arrangementItem;
-  const char* mixingItem;
   FA arrangement;
   CM mixing;
 };
 
 const Exchanger kExchangers[] = {
-    {"Parallel", "Parallel Flow", "Cold fluid is unmixed", FA::ParallelFlow, CM::None},
-    {"Counter", "Counter Flow", "Both fluids are mixed", FA::CounterFlow, CM::None},
-    {"ShellAndTube", "Shell and Tube (one pass, 2,4, or 6 tubes)", "", FA::ShellAndTube, CM::None},
-    {"CapacityRatioZero", "All exchangers with C=0", "", FA::CapacityRatioZero, CM::None},
-    {"CrossColdUnmixed", "Cross Flow", "Cold fluid is unmixed", FA::CrossFlow, CM::ColdUnmixed},
-    {"CrossColdMixed", "Cross Flow", "Cold fluid is mixed", FA::CrossFlow, CM::ColdMixed},
+    {"Parallel", FA::ParallelFlow, CM::None},
+    {"Counter", FA::CounterFlow, CM::None},
+    {"ShellAndTube", FA::ShellAndTube, CM::None},
+    {"CapacityRatioZero", FA::CapacityRatioZero, CM::None},
+    {"CrossColdUnmixed", FA::CrossFlow, CM::ColdUnmixed},
+    {"CrossColdMixed", FA::CrossFlow, CM::ColdMixed},
 };
 
 // The exchanger worked forward from known flows, U and A (hot stream is Cmin).
@@ -99,8 +97,8 @@ ThermalState Forward(const Exchanger& x) {
 // Inputs with every known field typed and every unknown field left empty.
 ThermalInputs InputsFor(const ThermalState& s, const Exchanger& x, unsigned mask) {
   ThermalInputs in;
-  in.arrangementItem = x.arrangementItem;
-  in.mixingItem = x.mixingItem;
+  in.SetArrangement(x.arrangement);
+  in.SetMixing(x.mixing);
   const double values[ti::kQuantityCount] = {s.Th1, s.Tc1, s.Th0, s.Tc0, s.mh, s.mc,
                                              s.Q,   s.A,   s.U,   s.cc,  s.ch};
   for (int i = 0; i < ti::kQuantityCount; ++i)
@@ -123,35 +121,35 @@ TEST_P(AllowedCombinationTest, RecoversTheHiddenQuantities) {
   ASSERT_EQ(AllowedCombination(mask), number);
   const ThermalState truth = Forward(x);
   RecordingMessages messages;
-  const std::optional<ThermalState> got = SolveThermal(InputsFor(truth, x, mask), messages);
-  ASSERT_TRUE(got.has_value());
+  const ThermalOutcome got = SolveThermal(InputsFor(truth, x, mask), messages);
+  ASSERT_TRUE(got.showsResults());
   EXPECT_TRUE(messages.messages.empty());
   const double tolerance = number >= 16 ? 1e-5 : 1e-9;  // the search stops at 1e-7 on the duty
   if (x.arrangement == FA::CapacityRatioZero && (number == 18 || number == 21)) {
     // With C taken as 0 the duty does not depend on mc while the hot stream stays Cmin, so
     // every mc above Ch / cc solves the problem (the start value mh already does): check that
     // the flow found is one of them.
-    EXPECT_GE(got->Cc, got->Ch);
-    EXPECT_NEAR(got->Q, truth.Q, tolerance * truth.Q);
-    EXPECT_NEAR(got->Th0, truth.Th0, tolerance * truth.Th0);
+    EXPECT_GE(got.state.Cc, got.state.Ch);
+    EXPECT_NEAR(got.state.Q, truth.Q, tolerance * truth.Q);
+    EXPECT_NEAR(got.state.Th0, truth.Th0, tolerance * truth.Th0);
     return;
   }
   const auto near = [&](double actual, double expected, const char* what) {
     EXPECT_NEAR(actual, expected, tolerance * std::fabs(expected)) << what;
   };
-  near(got->Th0, truth.Th0, "Th0");
-  near(got->Tc0, truth.Tc0, "Tc0");
-  near(got->mh, truth.mh, "mh");
-  near(got->mc, truth.mc, "mc");
-  near(got->Q, truth.Q, "Q");
-  near(got->A, truth.A, "A");
-  near(got->U, truth.U, "U");
-  near(got->epsilon, truth.epsilon, "epsilon");
-  near(got->NTU, truth.NTU, "NTU");
-  near(got->Cmin, truth.Cmin, "Cmin");
-  near(got->Cmax, truth.Cmax, "Cmax");
-  EXPECT_EQ(got->arrangement, x.arrangement);
-  EXPECT_EQ(got->mixing, x.mixing);
+  near(got.state.Th0, truth.Th0, "Th0");
+  near(got.state.Tc0, truth.Tc0, "Tc0");
+  near(got.state.mh, truth.mh, "mh");
+  near(got.state.mc, truth.mc, "mc");
+  near(got.state.Q, truth.Q, "Q");
+  near(got.state.A, truth.A, "A");
+  near(got.state.U, truth.U, "U");
+  near(got.state.epsilon, truth.epsilon, "epsilon");
+  near(got.state.NTU, truth.NTU, "NTU");
+  near(got.state.Cmin, truth.Cmin, "Cmin");
+  near(got.state.Cmax, truth.Cmax, "Cmax");
+  EXPECT_EQ(got.state.arrangement, x.arrangement);
+  EXPECT_EQ(got.state.mixing, x.mixing);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, AllowedCombinationTest,
@@ -174,7 +172,7 @@ TEST_P(RefusedCombinationTest, ShowsOnlyTheRefusal) {
   const unsigned mask = MaskOf(GetParam());
   EXPECT_EQ(AllowedCombination(mask), 0);
   RecordingMessages messages;
-  EXPECT_FALSE(SolveThermal(CompleteInputs(mask), messages).has_value());
+  EXPECT_FALSE(SolveThermal(CompleteInputs(mask), messages).showsResults());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0],
             (Message{MessageKind::Warning,
@@ -200,7 +198,7 @@ class UnknownCountTest : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(UnknownCountTest, ShowsOnlyItsWarning) {
   RecordingMessages messages;
-  EXPECT_FALSE(SolveThermal(CompleteInputs(MaskOf(GetParam().unknowns)), messages).has_value());
+  EXPECT_FALSE(SolveThermal(CompleteInputs(MaskOf(GetParam().unknowns)), messages).showsResults());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0], (Message{MessageKind::Warning, GetParam().message}));
 }
@@ -225,7 +223,7 @@ TEST(SolveThermal, CountIsCheckedBeforeAnyEntryIsRead) {
   for (auto& t : in.texts)
     t = "";
   RecordingMessages messages;
-  EXPECT_FALSE(SolveThermal(in, messages).has_value());
+  EXPECT_FALSE(SolveThermal(in, messages).showsResults());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0].text, kTooManyUnknownsMessage);
 }
@@ -244,7 +242,7 @@ TEST_P(MissingEntryTest, OnlyEntriesTheCombinationReadsMatter) {
   ThermalInputs in = CompleteInputs(MaskOf("Mh Q A"));
   in.texts[static_cast<int>(GetParam().field)] = GetParam().text;
   RecordingMessages messages;
-  const bool solved = SolveThermal(in, messages).has_value();
+  const bool solved = SolveThermal(in, messages).showsResults();
   if (GetParam().complains) {
     EXPECT_FALSE(solved);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -276,15 +274,15 @@ TEST(SolveThermal, ReadsWithThePlatformDecimalSeparator) {
   in.SetText(ti::Quantity::Mc, "3");
   RecordingMessages messages;
   const auto s = SolveThermal(in, messages);
-  ASSERT_TRUE(s.has_value());
-  EXPECT_EQ(s->mh, 2.5);
+  ASSERT_TRUE(s.showsResults());
+  EXPECT_EQ(s.state.mh, 2.5);
 }
 
 // Simple numbers for the hand-checked cases below.
-ThermalInputs HandInputs(const char* unknowns, const char* arrangement = "Counter Flow") {
+ThermalInputs HandInputs(const char* unknowns, FA arrangement = FA::CounterFlow) {
   ThermalInputs in;
-  in.arrangementItem = arrangement;
-  in.mixingItem = "Cold fluid is unmixed";
+  in.SetArrangement(arrangement);
+  in.SetMixing(CM::ColdUnmixed);
   const unsigned mask = MaskOf(unknowns);
   for (int u = 0; u < kUnknownCount; ++u)
     in.unknown[u] = (mask >> u) & 1u;
@@ -306,7 +304,7 @@ ThermalInputs HandInputs(const char* unknowns, const char* arrangement = "Counte
 struct LimitCase {
   const char* name;
   const char* unknowns;
-  const char* arrangement;
+  FA arrangement;
   std::vector<std::pair<ti::Quantity, const char*>> entries;
   bool solved;
   double Tc1 = 0, Q = 0, mh = 0, epsilon = 0, A = 0;  // expected when solved
@@ -322,18 +320,18 @@ TEST_P(ImpossibleOrSubZeroTest, FailsOrKeepsTheSign) {
   RecordingMessages messages;
   const auto s = SolveThermal(in, messages);
   if (!c.solved) {
-    EXPECT_FALSE(s.has_value());
+    EXPECT_FALSE(s.showsResults());
     EXPECT_EQ(messages.messages,
               (std::vector<Message>{{MessageKind::Error, kCalculationFailedMessage}}));
     return;
   }
-  ASSERT_TRUE(s.has_value());
+  ASSERT_TRUE(s.showsResults());
   EXPECT_TRUE(messages.messages.empty());
-  EXPECT_EQ(s->Tc1, c.Tc1);
-  EXPECT_NEAR(s->Q, c.Q, 1e-9);
-  EXPECT_NEAR(s->mh, c.mh, 1e-12);
-  EXPECT_NEAR(s->epsilon, c.epsilon, 1e-12);
-  EXPECT_NEAR(s->A, c.A, 1e-7);  // A written to eight digits below
+  EXPECT_EQ(s.state.Tc1, c.Tc1);
+  EXPECT_NEAR(s.state.Q, c.Q, 1e-9);
+  EXPECT_NEAR(s.state.mh, c.mh, 1e-12);
+  EXPECT_NEAR(s.state.epsilon, c.epsilon, 1e-12);
+  EXPECT_NEAR(s.state.A, c.A, 1e-7);  // A written to eight digits below
 }
 
 // Water from 60 to 20 against a brine from -10 to 10 at 2 kg/s, counter flow:
@@ -353,10 +351,10 @@ INSTANTIATE_TEST_SUITE_P(
         // most: Th0 = -58, eps = 158/80.
         LimitCase{"CounterBeyondOne",
                   "A Q Th0",
-                  "Counter Flow",
+                  FA::CounterFlow,
                   {{ti::Quantity::Tc0, "99"}, {ti::Quantity::Mc, "1"}, {ti::Quantity::Mh, "0.5"}},
                   false},
-        LimitCase{"SubZeroColdInlet", "Mh Q A", "Counter Flow", kSubZeroBrine, true, -10.0,
+        LimitCase{"SubZeroColdInlet", "Mh Q A", FA::CounterFlow, kSubZeroBrine, true, -10.0,
                   167200.0, 1.0, 4.0 / 7.0, 8.5410044}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -365,10 +363,10 @@ TEST(SolveThermal, Combination9KeepsTheSignOfASubZeroInlet) {
   ThermalInputs in9 = HandInputs("Mc Q A");
   in9.SetText(ti::Quantity::Tc1, "-10");
   const auto s9 = SolveThermal(in9, messages);
-  ASSERT_TRUE(s9.has_value());
-  EXPECT_EQ(s9->Tc1, -10.0);
+  ASSERT_TRUE(s9.showsResults());
+  EXPECT_EQ(s9.state.Tc1, -10.0);
   // Q = 1 * 1000 * 40 = 40 kW over Tc0 - Tc1 = 50: mc = 0.8, with the sign of the difference.
-  EXPECT_DOUBLE_EQ(s9->mc, 0.8);
+  EXPECT_DOUBLE_EQ(s9.state.mc, 0.8);
 }
 
 TEST(SolveThermal, Combination5FormsTc0FromTheHotStreamDuty) {
@@ -376,11 +374,11 @@ TEST(SolveThermal, Combination5FormsTc0FromTheHotStreamDuty) {
   in.SetText(ti::Quantity::Mh, "1.5");
   RecordingMessages messages;
   const auto s = SolveThermal(in, messages);
-  ASSERT_TRUE(s.has_value());
+  ASSERT_TRUE(s.showsResults());
   // Tc0 = 20 + 1.5 * 1000 * 40 / (2 * 1000) = 50.
-  EXPECT_EQ(s->Q, 60000.0);
-  EXPECT_EQ(s->Tc0, 50.0);
-  EXPECT_EQ(s->mh, 1.5);
+  EXPECT_EQ(s.state.Q, 60000.0);
+  EXPECT_EQ(s.state.Tc0, 50.0);
+  EXPECT_EQ(s.state.mh, 1.5);
 }
 
 TEST(SolveThermal, Combination8WithEqualRatesOnCounterFlowUsesTheTieRelation) {
@@ -388,24 +386,24 @@ TEST(SolveThermal, Combination8WithEqualRatesOnCounterFlowUsesTheTieRelation) {
   in.SetText(ti::Quantity::Mc, "1");  // Cc = Ch = 1000: C = 1
   RecordingMessages messages;
   const auto s = SolveThermal(in, messages);
-  ASSERT_TRUE(s.has_value());
+  ASSERT_TRUE(s.showsResults());
   // NTU = 2 * 500 / 1000 = 1, eps = 1 / 2, Q = 0.5 * 1000 * 80 = 40 kW.
-  EXPECT_EQ(s->C, 1.0);
-  EXPECT_EQ(s->NTU, 1.0);
-  EXPECT_EQ(s->epsilon, 0.5);
-  EXPECT_EQ(s->Q, 40000.0);
-  EXPECT_EQ(s->Tc0, 60.0);
-  EXPECT_EQ(s->Th0, 60.0);
+  EXPECT_EQ(s.state.C, 1.0);
+  EXPECT_EQ(s.state.NTU, 1.0);
+  EXPECT_EQ(s.state.epsilon, 0.5);
+  EXPECT_EQ(s.state.Q, 40000.0);
+  EXPECT_EQ(s.state.Tc0, 60.0);
+  EXPECT_EQ(s.state.Th0, 60.0);
 }
 
 TEST(SolveThermal, Combination15FormsTc0FromQOnEveryArrangement) {
   for (const Exchanger& x : kExchangers) {
-    ThermalInputs in = HandInputs("Tc0 U Th0", x.arrangementItem);
+    ThermalInputs in = HandInputs("Tc0 U Th0", x.arrangement);
     RecordingMessages messages;
     const auto s = SolveThermal(in, messages);
-    ASSERT_TRUE(s.has_value()) << x.name;
-    EXPECT_EQ(s->Tc0, 40.0) << x.name;  // 20 + 40000 / (2 * 1000)
-    EXPECT_EQ(s->Th0, 60.0) << x.name;  // 100 - 40000 / (1 * 1000)
+    ASSERT_TRUE(s.showsResults()) << x.name;
+    EXPECT_EQ(s.state.Tc0, 40.0) << x.name;  // 20 + 40000 / (2 * 1000)
+    EXPECT_EQ(s.state.Th0, 60.0) << x.name;  // 100 - 40000 / (1 * 1000)
   }
 }
 
@@ -413,9 +411,9 @@ TEST(SolveThermal, Combinations9To12GiveAPositiveColdFlow) {
   for (const char* unknowns : {"Mc Q A", "Mc Q U", "Mc A Th0", "Mc U Th0"}) {
     for (const Exchanger& x : kExchangers) {
       RecordingMessages messages;
-      const auto s = SolveThermal(HandInputs(unknowns, x.arrangementItem), messages);
-      ASSERT_TRUE(s.has_value()) << unknowns << " " << x.name;
-      EXPECT_GT(s->mc, 0.0) << unknowns << " " << x.name;
+      const auto s = SolveThermal(HandInputs(unknowns, x.arrangement), messages);
+      ASSERT_TRUE(s.showsResults()) << unknowns << " " << x.name;
+      EXPECT_GT(s.state.mc, 0.0) << unknowns << " " << x.name;
     }
   }
 }
@@ -424,25 +422,25 @@ TEST(SolveThermal, Combination21FillsAllThreeUnknowns) {
   const ThermalState truth = Forward(kExchangers[1]);
   RecordingMessages messages;
   const auto s = SolveThermal(InputsFor(truth, kExchangers[1], MaskOf("Tc0 Th0 Mc")), messages);
-  ASSERT_TRUE(s.has_value());
-  EXPECT_NEAR(s->Th0, truth.Th0, 1e-4);
-  EXPECT_NEAR(s->Tc0, truth.Tc0, 1e-4);
-  EXPECT_NEAR(s->mc, truth.mc, 1e-5);
+  ASSERT_TRUE(s.showsResults());
+  EXPECT_NEAR(s.state.Th0, truth.Th0, 1e-4);
+  EXPECT_NEAR(s.state.Tc0, truth.Tc0, 1e-4);
+  EXPECT_NEAR(s.state.mc, truth.mc, 1e-5);
 }
 
 TEST(SolveThermal, MixingIsIgnoredUnlessCrossFlow) {
-  ThermalInputs in = HandInputs("Q Tc0 Th0", "Parallel Flow");
-  in.mixingItem = "Both fluids are mixed";
+  ThermalInputs in = HandInputs("Q Tc0 Th0", FA::ParallelFlow);
+  in.SetMixing(CM::BothMixed);
   RecordingMessages messages;
   const auto s = SolveThermal(in, messages);
-  ASSERT_TRUE(s.has_value());
-  EXPECT_EQ(s->mixing, CM::None);
+  ASSERT_TRUE(s.showsResults());
+  EXPECT_EQ(s.state.mixing, CM::None);
 }
 
 struct FailureCase {
   const char* name;
   const char* unknowns;
-  const char* arrangement;
+  FA arrangement;
   ti::Quantity field;
   const char* text;
   const char* message;
@@ -455,7 +453,7 @@ TEST_P(CalculationFailureTest, ShowsOneErrorAndNoResults) {
   ThermalInputs in = HandInputs(c.unknowns, c.arrangement);
   in.SetText(c.field, c.text);
   RecordingMessages messages;
-  EXPECT_FALSE(SolveThermal(in, messages).has_value());
+  EXPECT_FALSE(SolveThermal(in, messages).showsResults());
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.messages[0], (Message{MessageKind::Error, c.message}));
 }
@@ -465,10 +463,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Parallel flow cannot heat the cold stream above the hot outlet: Tc0 = 70 > Th0 = 60
         // gives eps (1 + C) = 1.25.
-        FailureCase{"ParallelTemperatureCross", "Mh Q A", "Parallel Flow", ti::Quantity::Tc0, "70",
+        FailureCase{"ParallelTemperatureCross", "Mh Q A", FA::ParallelFlow, ti::Quantity::Tc0, "70",
                     kCalculationFailedMessage},
         // 10 MW cannot pass into a 2000 W/K stream heated from 20 with the hot side at 100.
-        FailureCase{"UnreachableDuty", "Tc0 Th0 Mh", "Counter Flow", ti::Quantity::Q, "1e7",
+        FailureCase{"UnreachableDuty", "Tc0 Th0 Mh", FA::CounterFlow, ti::Quantity::Q, "1e7",
                     kMassFlowNotFoundMessage}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,18 +1,27 @@
-// The thermal analysis input screen: its controls, the reactions of the unknown
-// boxes and of the exchanger type, the keyboard, driven as a user would.
+// The thermal analysis input screen: its controls, the rows of its tables, the
+// reactions of the unknown boxes and of the exchanger type, the keyboard, driven
+// as a user would.
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "common/ui/QtMessages.h"
 #include "shell/Main.h"
 #include "shell/Screens.h"
 #include "support/MessageBoxRecorder.h"
+#include "thermal/ThermalFields.h"
 #include "thermal/ui/Combi1.h"
+#include "thermal/ui/Result1.h"
+#include "thermal/ui/ThermalScreen.h"
 
 namespace {
 
 const QColor kGrey(128, 128, 128);
 const QColor kBlack(0, 0, 0);
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QColor CaptionColour(QWidget* caption) {
   return caption->palette().color(QPalette::WindowText);
@@ -38,53 +47,74 @@ class Combi1Test : public QObject {
     QCOMPARE(Combi1Dlg->minimumSize(), Combi1Dlg->maximumSize());
   }
 
-  // Each row: the caption control, its text, the edit field beside it.
-  void rowsCarryTheirCaptionsAndFields_data() {
-    QTest::addColumn<QString>("captionName");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("editName");
-    QTest::addColumn<bool>("checkBox");
-    auto row = [](const char* name, const char* caption, const char* edit, bool box) {
-      QTest::newRow(name) << QString(name) << QString(caption) << QString(edit) << box;
-    };
-    row("Label1", "Th1---The inlet temperature of the hot fluid (deg.c) :", "Edit1", false);
-    row("Label3", "Tc1---The inlet temperature of the cold fluid (deg.C) :", "Edit3", false);
-    row("CheckBox2", "Th0---The outlet temperature of the hot fluid (deg.C) :", "Edit2", true);
-    row("CheckBox4", "Tc0---The outlet temperature of the cold fluid (deg.C) :", "Edit4", true);
-    row("CheckBox5", "Mh---The mass flow rate of the hot fluid (kg/sec) :", "Edit5", true);
-    row("CheckBox6", "Mc---The mass flow rate of the cold fluid (kg/sec) :", "Edit6", true);
-    row("CheckBox7", "Q---The total heat transfer (Watts) :", "Edit7", true);
-    row("CheckBox8", "A---The total surface area of the heat exchanger (m2) :", "Edit8", true);
-    row("CheckBox9", "U---The overall heat transfer coefficient (W/m2.deg.C) :", "Edit9", true);
-    row("Label10", "Specific heat capacity of the cold fluid (J/kg.deg.c) :", "Edit10", false);
-    row("Label11", "Specific heat capacity of the hot fluid (J/kg.deg.c) :", "Edit11", false);
-  }
+  // Each entry row: its field, and beside it its caption (its unknown box, or a label).
   void rowsCarryTheirCaptionsAndFields() {
-    QFETCH(QString, captionName);
-    QFETCH(QString, caption);
-    QFETCH(QString, editName);
-    QFETCH(bool, checkBox);
-    auto* edit = Combi1Dlg->findChild<QLineEdit*>(editName);
-    QVERIFY(edit);
-    QVERIFY(edit->text().isEmpty());
-    QVERIFY(edit->isVisible());
-    QCOMPARE(edit->toolTip(), QString("Use ' tab ' to move the cursor !"));
-    if (checkBox) {
-      auto* box = Combi1Dlg->findChild<QCheckBox*>(captionName);
-      QVERIFY(box);
-      QCOMPARE(box->text(), caption);
-      QVERIFY(!box->isChecked());
-      QCOMPARE(box->toolTip(), QString("Click the box if you don't know this value."));
-      QCOMPARE(CaptionColour(box), kBlack);
-      // The field sits on the same row as its caption, to its right.
-      QVERIFY(qAbs(box->geometry().center().y() - edit->geometry().center().y()) <= 4);
-      QVERIFY(edit->geometry().left() > box->geometry().left());
-    } else {
-      auto* label = Combi1Dlg->findChild<QLabel*>(captionName);
-      QVERIFY(label);
-      QCOMPARE(label->text(), caption);
-      QVERIFY(qAbs(label->geometry().center().y() - edit->geometry().center().y()) <= 4);
+    for (int i = 0; i < calvora::thermal_input::kQuantityCount; ++i) {
+      const calvora::ThermalField& row = calvora::kThermalInputFields[i];
+      auto* edit = Combi1Dlg->findChild<QLineEdit*>(Q(row.objectName));
+      QVERIFY(edit);
+      QVERIFY(edit->text().isEmpty());
+      QVERIFY(edit->isVisible());
+      QCOMPARE(edit->toolTip(), QString("Use ' tab ' to move the cursor !"));
+      QWidget* caption = nullptr;
+      if (const auto* unknown =
+              calvora::fields::FindField(calvora::kThermalUnknownFields, row.key)) {
+        auto* box = Combi1Dlg->findChild<QCheckBox*>(Q(unknown->objectName));
+        QVERIFY(box);
+        QCOMPARE(box->text(), Q(row.caption));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(box->toolTip(), QString("Click the box if you don't know this value."));
+        QCOMPARE(CaptionColour(box), kBlack);
+        QVERIFY(edit->geometry().left() > box->geometry().left());
+        caption = box;
+      } else {
+        const auto* prompt = calvora::fields::FindField(calvora::kThermalPromptLabels, row.key);
+        QVERIFY(prompt);
+        auto* label = Combi1Dlg->findChild<QLabel*>(Q(prompt->objectName));
+        QVERIFY(label);
+        QCOMPARE(label->text(), Q(row.caption));
+        caption = label;
+      }
+      // The field sits on the same row as its caption.
+      QVERIFY(qAbs(caption->geometry().center().y() - edit->geometry().center().y()) <= 4);
     }
+  }
+
+  // Every row of the thermal tables names a control of its screen, and filling
+  // the screen from a record and reading it back gives the same record.
+  void tablesNameTheControlsAndTheScreenRoundTrips() {
+    const auto named = [](QWidget* screen, std::string_view name) {
+      return screen->findChild<QWidget*>(Q(name));
+    };
+    for (std::size_t i = 0; i < calvora::kThermalInputFields.size(); ++i) {
+      QCOMPARE(Q(calvora::kThermalInputFields[i].screen), Combi1Dlg->objectName());
+      QCOMPARE(named(Combi1Dlg, calvora::kThermalInputFields[i].objectName),
+               Combi1Dlg->inputControl(i));
+    }
+    for (std::size_t i = 0; i < calvora::kThermalUnknownFields.size(); ++i)
+      QCOMPARE(named(Combi1Dlg, calvora::kThermalUnknownFields[i].objectName),
+               static_cast<QWidget*>(Combi1Dlg->unknownBox(i)));
+    for (const auto& row : calvora::kThermalResultFields) {
+      QVERIFY(qobject_cast<QLineEdit*>(named(Results1, row.objectName)));
+      QVERIFY(qobject_cast<QLabel*>(named(Results1, row.prompt)));
+    }
+
+    calvora::ThermalInputs crossFlow;
+    for (int q = 0; q < calvora::thermal_input::kQuantityCount; ++q)
+      crossFlow.texts[q] = std::to_string(q) + (q % 2 ? ",5" : " x");
+    crossFlow.SetArrangement(calvora::FlowArrangement::CrossFlow);
+    crossFlow.SetMixing(calvora::CrossFlowMixing::BothUnmixed);
+    for (auto u : {calvora::Unknown::Th0, calvora::Unknown::Mc, calvora::Unknown::U})
+      crossFlow.SetUnknown(u);
+    calvora::ThermalInputs nothingChosen;  // no type, no mixing, nothing typed
+    for (calvora::ThermalInputs record :
+         {crossFlow, nothingChosen, calvora::ThermalStartingInputs(), crossFlow}) {
+      record.decimalSeparator = PlatformDecimalSeparator();
+      WriteThermalScreen(*Combi1Dlg, record);
+      QCOMPARE(ReadThermalScreen(*Combi1Dlg) == record, true);
+    }
+    QVERIFY(!Combi1Dlg->Edit2->isVisible());  // a marked unknown hides its field
+    QVERIFY(Combi1Dlg->RadioGroup2->isVisible());
   }
 
   void otherTextsAndButtons() {
@@ -140,12 +170,11 @@ class Combi1Test : public QObject {
     QTest::addColumn<QString>("boxName");
     QTest::addColumn<QString>("editName");
     QTest::addColumn<bool>("byClick");
-    const char* rows[][2] = {{"CheckBox2", "Edit2"}, {"CheckBox4", "Edit4"}, {"CheckBox5", "Edit5"},
-                             {"CheckBox6", "Edit6"}, {"CheckBox7", "Edit7"}, {"CheckBox8", "Edit8"},
-                             {"CheckBox9", "Edit9"}};
-    for (auto& row : rows) {
-      QTest::addRow("%s click", row[0]) << QString(row[0]) << QString(row[1]) << true;
-      QTest::addRow("%s code", row[0]) << QString(row[0]) << QString(row[1]) << false;
+    for (const calvora::ThermalField& box : calvora::kThermalUnknownFields) {
+      const QString edit =
+          Q(calvora::fields::FindField(calvora::kThermalInputFields, box.key)->objectName);
+      QTest::addRow("%s click", box.objectName.data()) << Q(box.objectName) << edit << true;
+      QTest::addRow("%s code", box.objectName.data()) << Q(box.objectName) << edit << false;
     }
   }
   void unknownBoxHidesItsField() {

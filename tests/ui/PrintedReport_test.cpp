@@ -17,6 +17,7 @@
 #include "design/DesignReport.h"
 #include "thermal/InputCaptions.h"
 #include "thermal/ResultCaptions.h"
+#include "thermal/ThermalFields.h"
 #include "thermal/ThermalReport.h"
 
 namespace {
@@ -33,14 +34,15 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 }
 
 QStringList ThermalLines() {
-  calvora::ThermalReportSnapshot s;
-  for (int i = 0; i < calvora::thermal_input::kQuantityCount; ++i)
-    s.inputs[i] = {std::string(calvora::thermal_input::kQuantityRows[i].caption), kWide, true};
+  calvora::ThermalInputs in;
+  for (const auto& row : calvora::kThermalInputFields)
+    if (row.kind == calvora::fields::Kind::Text)
+      row.text(in) = kWide;
   // The longest of the exchanger-type lines.
-  s.arrangementItem = std::string(calvora::thermal_input::kShellAndTube);
-  for (int i = 0; i < calvora::thermal_results::kFieldCount; ++i)
-    s.results[i] = {std::string(calvora::thermal_results::kResultRows[i].caption), kWide, true};
-  return ToQt(calvora::ThermalReportLines(s, calvora::ReportVariant::Printed));
+  in.SetArrangement(calvora::FlowArrangement::ShellAndTube);
+  calvora::ThermalOutcome outcome;
+  outcome.fieldTexts.fill(kWide);
+  return ToQt(calvora::ThermalReportLines(in, outcome, calvora::ReportVariant::Printed));
 }
 
 QStringList ShellAndTubeLines() {

@@ -16,6 +16,7 @@
 #include "common/ui/QtMessages.h"
 #include "shell/Main.h"
 #include "shell/Screens.h"
+#include "thermal/ThermalFields.h"
 #include "thermal/ui/Combi1.h"
 #include "thermal/ui/Result1.h"
 
@@ -41,6 +42,14 @@ calvora::ThermalState NegativeState() {
   return s;
 }
 
+void ShowNegativeState() {
+  ShowThermalResults({}, calvora::ThermalResultsOutcome(NegativeState(), '.'));
+}
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
 class Results1Test : public QObject {
@@ -59,24 +68,23 @@ class Results1Test : public QObject {
     QCOMPARE(Results1->Label16->text(),
              QString("The results of this calculation are as follows. Press back if you would "
                      "like to change any of these values."));
-    namespace tr = calvora::thermal_results;
-    const char* const groups[] = {"Temperatures (deg.c)", "Fluid flow conditions",
-                                  "Properties of the exchanger"};
-    for (int i = 0; i < 15; ++i) {
-      const tr::ResultRow& row = tr::kResultRows[i];
-      auto* edit = Results1->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1));
+    QCOMPARE(Results1->GroupBox1->title(), QString("Temperatures (deg.c)"));
+    QCOMPARE(Results1->GroupBox2->title(), QString("Fluid flow conditions"));
+    QCOMPARE(Results1->GroupBox3->title(), QString("Properties of the exchanger"));
+    for (const calvora::ThermalResultField& row : calvora::kThermalResultFields) {
+      auto* edit = Results1->findChild<QLineEdit*>(Q(row.objectName));
       QVERIFY(edit);
+      QCOMPARE(Results1->field(row.key), edit);
       QVERIFY(edit->isReadOnly());
-      QCOMPARE(Results1->caption(i + 1)->text(),
-               QString::fromUtf8(row.caption.data(), row.caption.size()));
-      QCOMPARE(Results1->caption(i + 1)->buddy(), edit);
+      QCOMPARE(Results1->caption(row.key)->text(), Q(row.caption));
+      QCOMPARE(Results1->caption(row.key)->buddy(), edit);
       auto* group = qobject_cast<QGroupBox*>(edit->parentWidget());
       QVERIFY(group);
-      QCOMPARE(group->title(), QString(groups[static_cast<int>(row.group)]));
+      QCOMPARE(group->title(), Q(row.group));
     }
     // Spot checks of the caption texts as the user reads them.
-    QCOMPARE(Results1->caption(3)->text(), QString("Outlet temperature  of the hot fluid :"));
-    QCOMPARE(Results1->caption(8)->text(),
+    QCOMPARE(Results1->caption("Th0")->text(), QString("Outlet temperature  of the hot fluid :"));
+    QCOMPARE(Results1->caption("cc")->text(),
              QString("The specific heat capacity of the cold fluid (J/Kg.deg.c) :"));
     const std::pair<QPushButton*, std::pair<const char*, const char*>> buttons[] = {
         {Results1->BackBtn, {"&Back", "Go back to the last page"}},
@@ -94,18 +102,18 @@ class Results1Test : public QObject {
 
   void temperaturesKeepTheirSignTheRestIsAbsolute() {
     Combi1Dlg->show();
-    ShowThermalResults(NegativeState());
+    ShowNegativeState();
     QVERIFY(Results1->isVisible());
     const QStringList expected = {"-5.000",   "20.000",     "-12.346",  "0.000",    "850.500",
                                   "2.000",    "1.250",      "4180.000", "2000.000", "2500.000",
                                   "8360.000", "123456.789", "3.1416",   "0.4568",   "1.2346"};
     for (int i = 0; i < 15; ++i)
-      QCOMPARE(Results1->field(i + 1)->text(), expected[i]);
+      QCOMPARE(Results1->field(calvora::kThermalResultFields[i].key)->text(), expected[i]);
     Results1->hide();
   }
 
   void helpOpensTheResultsTopic() {
-    ShowThermalResults(NegativeState());
+    ShowNegativeState();
     QTest::mouseClick(Results1->HelpBtn, Qt::LeftButton);
     QVERIFY(HelpWindow());
     QVERIFY(HelpWindow()->isVisible());
@@ -116,7 +124,7 @@ class Results1Test : public QObject {
   }
 
   void cancelledPrintDoesNothing() {
-    ShowThermalResults(NegativeState());
+    ShowNegativeState();
     bool dialogSeen = false;
     QStringList boxes;
     QTimer poll;
@@ -145,7 +153,7 @@ class Results1Test : public QObject {
 
   // Every caption, field text and button label is shown in full.
   void nothingIsClipped() {
-    ShowThermalResults(NegativeState());
+    ShowNegativeState();
     QApplication::processEvents();
     for (QLabel* label : Results1->findChildren<QLabel*>()) {
       if (label->wordWrap()) {
@@ -158,8 +166,8 @@ class Results1Test : public QObject {
     for (QPushButton* button : Results1->findChildren<QPushButton*>()) {
       QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->objectName()));
     }
-    for (int i = 1; i <= 15; ++i) {
-      QLineEdit* edit = Results1->field(i);
+    for (const calvora::ThermalResultField& row : calvora::kThermalResultFields) {
+      QLineEdit* edit = Results1->field(row.key);
       const int textWidth = edit->fontMetrics().horizontalAdvance(edit->text());
       QVERIFY2(edit->contentsRect().width() > textWidth + 8, qPrintable(edit->objectName()));
       // The widest value a field can hold: ten digits, sign and four decimals.

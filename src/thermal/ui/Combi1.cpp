@@ -6,10 +6,12 @@
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <span>
 
 #include "common/ui/Centre.h"
 #include "common/ui/Help.h"
-#include "thermal/ui/ThermalRun.h"
+#include "common/ui/QtMessages.h"
+#include "thermal/ui/ThermalScreen.h"
 
 TCombi1Dlg* Combi1Dlg = nullptr;
 
@@ -21,8 +23,7 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <std::size_t N>
-QStringList Items(const std::array<std::string_view, N>& items) {
+QStringList Items(std::span<const std::string_view> items) {
   QStringList list;
   for (std::string_view item : items)
     list << Text(item);
@@ -57,32 +58,36 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   grid->setHorizontalSpacing(16);
   grid->setColumnStretch(0, 1);
 
+  // One row per entry: its caption (the unknown box of its quantity, or a label) and its field.
   for (int i = 0; i < ti::kQuantityCount; ++i) {
-    const ti::QuantityRow& row = ti::kQuantityRows[i];
+    const calvora::ThermalField& row = calvora::kThermalInputFields[i];
     auto* field = new QLineEdit(this);
-    field->setObjectName(Text(row.editName));
+    field->setObjectName(Text(row.objectName));
     field->setToolTip(Text(ti::kEditHint));
     field->setMinimumWidth(190);
     // The row keeps its place while its field is hidden for an unknown value.
     QSizePolicy policy = field->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     field->setSizePolicy(policy);
-    edits_[i] = field;
+    inputControls_[i] = field;
 
     QWidget* captionWidget = nullptr;
-    if (row.mayBeUnknown) {
-      auto* box = new QCheckBox(Text(row.caption), this);
-      box->setObjectName(Text(row.captionName));
+    if (const calvora::ThermalField* unknown =
+            calvora::fields::FindField(calvora::kThermalUnknownFields, row.key)) {
+      auto* box = new QCheckBox(Text(unknown->caption), this);
+      box->setObjectName(Text(unknown->objectName));
       box->setToolTip(Text(ti::kCheckBoxHint));
       // The caption is a check box, not a label, so it cannot be the field's buddy.
       field->setAccessibleName(Text(row.caption));
       SetCaptionColour(box, kKnownCaptionColour);
       connect(box, &QCheckBox::toggled, this,
               [this, box, field](bool checked) { UnknownToggled(box, field, checked); });
+      unknownBoxes_[unknown - calvora::kThermalUnknownFields.data()] = box;
       captionWidget = box;
     } else {
       auto* label = new QLabel(Text(row.caption), this);
-      label->setObjectName(Text(row.captionName));
+      label->setObjectName(
+          Text(calvora::fields::FindField(calvora::kThermalPromptLabels, row.key)->objectName));
       label->setBuddy(field);
       // Line the label's text up with the check boxes' texts.
       label->setIndent(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
@@ -106,22 +111,30 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   Edit9 = edit(Q::U);
   Edit10 = edit(Q::Cc);
   Edit11 = edit(Q::Ch);
-  CheckBox2 = checkBox(Q::Th0);
-  CheckBox4 = checkBox(Q::Tc0);
-  CheckBox5 = checkBox(Q::Mh);
-  CheckBox6 = checkBox(Q::Mc);
-  CheckBox7 = checkBox(Q::Q);
-  CheckBox8 = checkBox(Q::A);
-  CheckBox9 = checkBox(Q::U);
+  using U = calvora::Unknown;
+  CheckBox2 = unknownBoxes_[static_cast<int>(U::Th0)];
+  CheckBox4 = unknownBoxes_[static_cast<int>(U::Tc0)];
+  CheckBox5 = unknownBoxes_[static_cast<int>(U::Mh)];
+  CheckBox6 = unknownBoxes_[static_cast<int>(U::Mc)];
+  CheckBox7 = unknownBoxes_[static_cast<int>(U::Q)];
+  CheckBox8 = unknownBoxes_[static_cast<int>(U::A)];
+  CheckBox9 = unknownBoxes_[static_cast<int>(U::U)];
   Label1 = static_cast<QLabel*>(caption(Q::Th1));
   Label3 = static_cast<QLabel*>(caption(Q::Tc1));
   Label10 = static_cast<QLabel*>(caption(Q::Cc));
   Label11 = static_cast<QLabel*>(caption(Q::Ch));
 
-  RadioGroup1 = new RadioGroup("RadioGroup1", Text(ti::kExchangerTypeCaption),
-                               Items(ti::kExchangerTypes), 1, this);
-  RadioGroup2 = new RadioGroup("RadioGroup2", Text(ti::kCrossFlowCaption),
-                               Items(ti::kCrossFlowMixings), 1, this);
+  // The two choices follow the entries in the table.
+  RadioGroup* choices[2] = {};
+  for (int i = ti::kQuantityCount; i < static_cast<int>(calvora::kThermalInputFields.size()); ++i) {
+    const calvora::ThermalField& row = calvora::kThermalInputFields[i];
+    auto* group =
+        new RadioGroup(Text(row.objectName), Text(row.caption), Items(row.items), 1, this);
+    inputControls_[i] = group;
+    choices[i - ti::kQuantityCount] = group;
+  }
+  RadioGroup1 = choices[0];
+  RadioGroup2 = choices[1];
   {
     // Showing the mixing choice must not move or resize anything else.
     QSizePolicy policy = RadioGroup2->sizePolicy();
@@ -130,8 +143,7 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   }
   connect(RadioGroup1, &RadioGroup::itemIndexChanged, this, &TCombi1Dlg::ExchangerTypeChanged);
   RadioGroup2->hide();
-  RadioGroup1->setItemIndex(0);
-  RadioGroup2->setItemIndex(0);
+  WriteThermalScreen(*this, calvora::ThermalStartingInputs());
 
   Label4 = new QLabel(Text(ti::kReminder), this);
   Label4->setObjectName("Label4");
@@ -184,8 +196,8 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   // Check boxes first, then the fields top to bottom, then the choices and buttons.
   QList<QWidget*> order = {CheckBox2, CheckBox4, CheckBox5, CheckBox6,
                            CheckBox7, CheckBox8, CheckBox9};
-  for (QLineEdit* field : edits_)
-    order << field;
+  for (int i = 0; i < ti::kQuantityCount; ++i)
+    order << inputControls_[i];
   for (int i = 0; i < RadioGroup1->count(); ++i)
     order << RadioGroup1->button(i);
   for (int i = 0; i < RadioGroup2->count(); ++i)
@@ -196,20 +208,27 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
 }
 
 QLineEdit* TCombi1Dlg::edit(calvora::thermal_input::Quantity quantity) const {
-  return edits_[static_cast<int>(quantity)];
+  return static_cast<QLineEdit*>(inputControls_[static_cast<int>(quantity)]);
 }
 
 QWidget* TCombi1Dlg::caption(calvora::thermal_input::Quantity quantity) const {
   return captions_[static_cast<int>(quantity)];
 }
 
-QCheckBox* TCombi1Dlg::checkBox(calvora::thermal_input::Quantity quantity) const {
-  return ti::Row(quantity).mayBeUnknown ? static_cast<QCheckBox*>(caption(quantity)) : nullptr;
+QWidget* TCombi1Dlg::inputControl(std::size_t row) const {
+  return row < inputControls_.size() ? inputControls_[row] : nullptr;
+}
+
+QCheckBox* TCombi1Dlg::unknownBox(std::size_t row) const {
+  return row < unknownBoxes_.size() ? unknownBoxes_[row] : nullptr;
 }
 
 void TCombi1Dlg::OkClicked() {
-  if (const std::optional<calvora::ThermalState> state = RunThermalAnalysis(*this))
-    emit solved(*state);
+  const calvora::ThermalInputs inputs = ReadThermalScreen(*this);
+  QtMessages messages(this);
+  const calvora::ThermalOutcome outcome = calvora::SolveThermal(inputs, messages);
+  if (outcome.showsResults())
+    emit solved(inputs, outcome);
 }
 
 void TCombi1Dlg::UnknownToggled(QCheckBox* box, QLineEdit* field, bool checked) {
@@ -218,7 +237,8 @@ void TCombi1Dlg::UnknownToggled(QCheckBox* box, QLineEdit* field, bool checked) 
 }
 
 void TCombi1Dlg::ExchangerTypeChanged(int index) {
-  RadioGroup2->setVisible(RadioGroup1->itemText(index) == Text(ti::kCrossFlow));
+  RadioGroup2->setVisible(index >= 0 && calvora::kExchangerTypeItems[index] ==
+                                            calvora::FlowArrangement::CrossFlow);
 }
 
 void TCombi1Dlg::reject() {

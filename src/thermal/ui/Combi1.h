@@ -6,14 +6,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
+#include <cstddef>
+
 #include "common/ui/RadioGroup.h"
-#include "ntu/ThermalState.h"
-#include "thermal/InputCaptions.h"
+#include "thermal/ThermalFields.h"
 
 // The input screen of the thermal analysis: the user marks three of Th0, Tc0, Mh,
 // Mc, Q, A, U as unknown, enters the others with the inlet temperatures and the
 // specific heats, picks the exchanger type (and for cross flow the mixing case)
-// and presses OK. The controls are public so the thermal run can read them.
+// and presses OK. Its rows are built from kThermalInputFields and
+// kThermalUnknownFields; ReadThermalScreen and WriteThermalScreen
+// (thermal/ui/ThermalScreen.h) read and fill it through them.
 class TCombi1Dlg : public QDialog {
   Q_OBJECT
  public:
@@ -62,15 +66,19 @@ class TCombi1Dlg : public QDialog {
   // The edit field and the caption control (label or check box) of a row.
   QLineEdit* edit(calvora::thermal_input::Quantity quantity) const;
   QWidget* caption(calvora::thermal_input::Quantity quantity) const;
-  // The check box of a quantity that may be unknown, nullptr for the others.
-  QCheckBox* checkBox(calvora::thermal_input::Quantity quantity) const;
+
+  // The control built for row `row` of kThermalInputFields (an edit field or a
+  // radio group), and the box of row `row` of kThermalUnknownFields; nullptr
+  // past the end.
+  QWidget* inputControl(std::size_t row) const;
+  QCheckBox* unknownBox(std::size_t row) const;
 
   // Escape and "&Back" close the screen like its close box, so the main menu returns.
   void reject() override;
 
  signals:
-  // OK solved the entries: the results are to be shown.
-  void solved(const calvora::ThermalState& state);
+  // OK solved the entries: the results of the run of `inputs` are to be shown.
+  void solved(const calvora::ThermalInputs& inputs, const calvora::ThermalOutcome& outcome);
   // The screen closed ("&Back", Escape, close box); "&Quit" also asks to end the program.
   void closed();
   void quitRequested();
@@ -85,7 +93,8 @@ class TCombi1Dlg : public QDialog {
   void ExchangerTypeChanged(int index);
   void Quit();
 
-  QLineEdit* edits_[calvora::thermal_input::kQuantityCount] = {};
+  std::array<QWidget*, calvora::kThermalInputFields.size()> inputControls_{};
+  std::array<QCheckBox*, calvora::kUnknownCount> unknownBoxes_{};
   QWidget* captions_[calvora::thermal_input::kQuantityCount] = {};
   bool centred_ = false;
 };

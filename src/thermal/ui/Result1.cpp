@@ -5,13 +5,14 @@
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/ReportOutput.h"
 #include "thermal/InputCaptions.h"
-#include "thermal/ThermalResults.h"
+#include "thermal/ThermalFields.h"
 
 TResults1* Results1 = nullptr;
 
@@ -22,10 +23,6 @@ namespace ti = calvora::thermal_input;
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Std(const QString& text) {
-  return text.toStdString();
 }
 
 QPushButton* Button(QWidget* parent, const char* name, std::string_view caption,
@@ -48,36 +45,40 @@ TResults1::TResults1(QWidget* parent) : QDialog(parent) {
   Label16->setObjectName("Label16");
   Label16->setWordWrap(true);
 
-  GroupBox1 = new QGroupBox(Text(tr::kTemperaturesGroup), this);
-  GroupBox1->setObjectName("GroupBox1");
-  GroupBox2 = new QGroupBox(Text(tr::kFlowGroup), this);
-  GroupBox2->setObjectName("GroupBox2");
-  GroupBox3 = new QGroupBox(Text(tr::kExchangerGroup), this);
-  GroupBox3->setObjectName("GroupBox3");
-  QGridLayout* grids[] = {new QGridLayout(GroupBox1), new QGridLayout(GroupBox2),
-                          new QGridLayout(GroupBox3)};
-  int rowInGroup[3] = {0, 0, 0};
+  QGroupBox* groups[std::size(tr::kGroups)] = {};
+  QGridLayout* grids[std::size(tr::kGroups)] = {};
+  for (std::size_t g = 0; g < std::size(tr::kGroups); ++g) {
+    groups[g] = new QGroupBox(Text(tr::kGroups[g].caption), this);
+    groups[g]->setObjectName(Text(tr::kGroups[g].objectName));
+    grids[g] = new QGridLayout(groups[g]);
+  }
+  GroupBox1 = groups[0];
+  GroupBox2 = groups[1];
+  GroupBox3 = groups[2];
+  int rowInGroup[std::size(tr::kGroups)] = {};
 
   // One caption column for all three groups, so the fields line up.
   const QFontMetrics metrics(font());
   int captionWidth = 0;
-  for (const tr::ResultRow& row : tr::kResultRows) {
+  for (const calvora::ThermalResultField& row : calvora::kThermalResultFields) {
     captionWidth = std::max(captionWidth, metrics.horizontalAdvance(Text(row.caption)));
   }
 
-  for (int i = 0; i < tr::kFieldCount; ++i) {
-    const tr::ResultRow& row = tr::kResultRows[i];
+  for (std::size_t i = 0; i < calvora::kThermalResultFields.size(); ++i) {
+    const calvora::ThermalResultField& row = calvora::kThermalResultFields[i];
     auto* label = new QLabel(Text(row.caption), this);
-    label->setObjectName(Text(row.labelName));
+    label->setObjectName(Text(row.prompt));
     label->setMinimumWidth(captionWidth + 8);
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(Text(row.editName));
+    edit->setObjectName(Text(row.objectName));
     edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignRight);
     // One width for every field, so the three groups line up.
     edit->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-0000000000.0000")) + 24);
     label->setBuddy(edit);
-    const int g = static_cast<int>(row.group);
+    std::size_t g = 0;
+    while (g + 1 < std::size(tr::kGroups) && tr::kGroups[g].caption != row.group)
+      ++g;
     grids[g]->addWidget(label, rowInGroup[g], 0);
     grids[g]->addWidget(edit, rowInGroup[g], 1);
     ++rowInGroup[g];
@@ -125,27 +126,39 @@ TResults1::TResults1(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TResults1::showResults(const calvora::ThermalState& state) {
-  const auto texts = calvora::ThermalResultTexts(state, PlatformDecimalSeparator());
-  for (int i = 0; i < tr::kFieldCount; ++i) {
-    fields_[i]->setText(QString::fromStdString(texts[i]));
+void TResults1::showOutcome(const calvora::ThermalInputs& inputs,
+                            const calvora::ThermalOutcome& outcome) {
+  inputs_ = inputs;
+  outcome_ = outcome;
+  for (std::size_t i = 0; i < outcome.fieldTexts.size(); ++i) {
+    fields_[i]->setText(QString::fromStdString(outcome.fieldTexts[i]));
     fields_[i]->setCursorPosition(0);
   }
 }
 
-calvora::ThermalReportSnapshot TResults1::snapshot() const {
-  calvora::ThermalReportSnapshot snap;
-  if (reportInputs_)
-    reportInputs_(snap);
-  for (int i = 0; i < tr::kFieldCount; ++i) {
-    snap.results[i] = {Std(captions_[i]->text()), Std(fields_[i]->text()), true};
-  }
-  return snap;
+namespace {
+
+template <class Widget, std::size_t N>
+Widget* ByKey(Widget* const (&widgets)[N], std::string_view key) {
+  for (std::size_t i = 0; i < calvora::kThermalResultFields.size(); ++i)
+    if (calvora::kThermalResultFields[i].key == key)
+      return widgets[i];
+  return nullptr;
+}
+
+}  // namespace
+
+QLineEdit* TResults1::field(std::string_view key) const {
+  return ByKey(fields_, key);
+}
+
+QLabel* TResults1::caption(std::string_view key) const {
+  return ByKey(captions_, key);
 }
 
 QStringList TResults1::reportLines(calvora::ReportVariant variant) const {
   QStringList lines;
-  for (const std::string& line : calvora::ThermalReportLines(snapshot(), variant)) {
+  for (const std::string& line : calvora::ThermalReportLines(inputs_, outcome_, variant)) {
     lines << QString::fromStdString(line);
   }
   return lines;
@@ -181,9 +194,10 @@ void TResults1::showEvent(QShowEvent* event) {
   }
 }
 
-void ShowThermalResults(const calvora::ThermalState& state) {
+void ShowThermalResults(const calvora::ThermalInputs& inputs,
+                        const calvora::ThermalOutcome& outcome) {
   if (!Results1)
     return;
   Results1->show();
-  Results1->showResults(state);
+  Results1->showOutcome(inputs, outcome);
 }

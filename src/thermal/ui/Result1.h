@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <functional>
+#include <string_view>
 
-#include "ntu/ThermalState.h"
 #include "thermal/ResultCaptions.h"
 #include "thermal/ThermalReport.h"
+#include "thermal/ThermalSolver.h"
 
 // The thermal results screen: the fifteen read-only fields Edit1..Edit15 of one
 // thermal analysis in the groups "Temperatures (deg.c)", "Fluid flow
@@ -20,20 +20,15 @@ class TResults1 : public QDialog {
  public:
   explicit TResults1(QWidget* parent = nullptr);
 
-  // Fills the fields from a finished calculation.
-  void showResults(const calvora::ThermalState& state);
+  // Fills the fields from a run that ended with results, and keeps the run's
+  // record and outcome for the report.
+  void showOutcome(const calvora::ThermalInputs& inputs, const calvora::ThermalOutcome& outcome);
 
-  QLineEdit* field(int number) const { return fields_[number - 1]; }
-  QLabel* caption(int number) const { return captions_[number - 1]; }
+  // The field and the caption of the row of kThermalResultFields with `key`.
+  QLineEdit* field(std::string_view key) const;
+  QLabel* caption(std::string_view key) const;
 
-  // Where the report's input part comes from: the thermal input screen as
-  // displayed when the report is made.
-  void setReportInputs(std::function<void(calvora::ThermalReportSnapshot&)> inputs) {
-    reportInputs_ = std::move(inputs);
-  }
-
-  // The report from the input screen and this screen as displayed now.
-  calvora::ThermalReportSnapshot snapshot() const;
+  // The report of the run shown.
   QStringList reportLines(calvora::ReportVariant variant) const;
 
   QLabel* Label16;        // the introduction
@@ -64,12 +59,13 @@ class TResults1 : public QDialog {
 
   QLineEdit* fields_[calvora::thermal_results::kFieldCount] = {};
   QLabel* captions_[calvora::thermal_results::kFieldCount] = {};
-  std::function<void(calvora::ThermalReportSnapshot&)> reportInputs_;
+  calvora::ThermalInputs inputs_;
+  calvora::ThermalOutcome outcome_;
   bool centred_ = false;
 };
 
 extern TResults1* Results1;
 
-// Called by the thermal run when a calculation succeeded: shows Results1, then
-// fills it from `state`.
-void ShowThermalResults(const calvora::ThermalState& state);
+// Shows Results1, then fills it from a run of `inputs` that ended with results.
+void ShowThermalResults(const calvora::ThermalInputs& inputs,
+                        const calvora::ThermalOutcome& outcome);
