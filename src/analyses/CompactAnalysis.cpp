@@ -24,7 +24,7 @@ struct CompactState {
   FluidKind innerKind = FluidKind::Air;
   FluidKind outerKind = FluidKind::Air;
   double wallConductivity = 0;
-  double Di = 0, tubes = 0, rowsNormal = 0, rowsParallel = 0, length = 0;
+  double Di = 0, tubeCount = 0, rowsNormal = 0, rowsParallel = 0, length = 0;
   double innerFlow = 0, outerFlow = 0, tubeFlow = 0;
   double Ti = 0, To = 0;
   double enteredTi = 0, enteredTo = 0;  // the typed inlet temperatures, kept
@@ -54,7 +54,7 @@ void EvaluateCoefficients(CompactState& s) {
       CompactOuterCoefficient(surface, s.Reo, s.outer.prandtl, s.outer.specificHeat, s.G);
   s.j = outer.j;
   s.ho = outer.h;
-  s.A = s.tubes * s.length * kPi * s.Di;  // inside surface of all tubes
+  s.A = s.tubeCount * s.length * kPi * s.Di;  // inside surface of all tubes
   s.U = FinnedOverallCoefficient(surface, s.hi, s.ho, s.Di, s.wallConductivity);
 }
 
@@ -127,7 +127,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   CompactTrace& t = trace ? *trace : local;
   t = CompactTrace{};
 
-  const TubeFinSurface* surface = CompactSurfaceAt(in.surfaceIndex);
+  const TubeFinSurface* surface = CompactSurfaceAt(in.surface);
   if (surface == nullptr)
     throw SelectionError("no surface selected");
   if (!surface->hasData()) {
@@ -139,17 +139,17 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   const char sep = in.decimalSeparator;
   CompactState s;
   s.surface = surface;
-  s.innerKind = FluidKindFromIndex(in.innerFluidIndex);
-  s.outerKind = FluidKindFromIndex(in.outerFluidIndex);
-  s.wallConductivity = WallConductivityFromIndex(in.material, in.otherConductivity, sep);
-  s.Di = ParseNumber(in.insideDiameter, sep);
-  s.tubes = ParseNumber(in.tubes, sep);
+  s.innerKind = FluidKindFromIndex(in.innerFluid);
+  s.outerKind = FluidKindFromIndex(in.outerFluid);
+  s.wallConductivity = WallConductivityFromIndex(in.material, in.otherMaterialConductivity, sep);
+  s.Di = ParseNumber(in.tubeInsideDiameter, sep);
+  s.tubeCount = ParseNumber(in.tubeCount, sep);
   s.rowsNormal = ParseNumber(in.rowsNormal, sep);
   s.rowsParallel = ParseNumber(in.rowsParallel, sep);
   s.length = ParseNumber(in.length, sep);
   s.innerFlow = ParseNumber(in.innerMassFlow, sep);
   s.outerFlow = ParseNumber(in.outerMassFlow, sep);
-  s.tubeFlow = s.innerFlow / s.tubes;
+  s.tubeFlow = s.innerFlow / s.tubeCount;
   // A zero tube count fails here, before any later entry is read.
   CheckArithmetic();
   s.Ti = ParseNumber(in.innerTemperature, sep);
@@ -172,7 +172,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
 
   const bool bothBuiltIn =
       s.innerKind != FluidKind::OtherFluid && s.outerKind != FluidKind::OtherFluid;
-  if (in.iterate) {
+  if (in.iteration) {
     AssignCompactRoles(s);
     CompactThermalPass(s, messages);
     CheckArithmetic();
@@ -195,7 +195,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
                                          outletPipe, t.innerFriction, s.length);
     t.outerFriction = CompactFrictionFactor(*surface, s.Reo);
 
-    if (!in.iterate) {
+    if (!in.iteration) {
       // Exit temperatures of the core's own, with the roles set from the inlets
       // as in the thermal pass; the page's values are restored afterwards.
       const double savedTi = s.Ti, savedTo = s.To, savedRei = s.Rei, savedReo = s.Reo;

@@ -101,7 +101,7 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
 
   TubeType tubeType = TubeType::Smooth;
   if (in.pressureDrops)
-    tubeType = TubeTypeFromIndex(in.tubeType);
+    tubeType = TubeTypeFromIndex(in.innerTubeType);
 
   g.Di = ParseNumber(in.tubeInsideDiameter, sep);
   g.Do = ParseNumber(in.tubeOutsideDiameter, sep);

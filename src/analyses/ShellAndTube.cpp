@@ -200,13 +200,13 @@ DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
   c.kWall = WallConductivityFromIndex(in.material, in.otherMaterialConductivity, sep);
   if (in.pressureDrops) {
     c.tubeType = TubeTypeFromIndex(in.innerTubeType);
-    c.dTubeIn = ParseNumber(in.tubeInletPipeDiameter, sep);
-    c.dTubeOut = ParseNumber(in.tubeOutletPipeDiameter, sep);
+    c.dTubeIn = ParseNumber(in.inletPipeDiameter, sep);
+    c.dTubeOut = ParseNumber(in.outletPipeDiameter, sep);
     c.dShellIn = ParseNumber(in.shellInletPipeDiameter, sep);
     c.dShellOut = ParseNumber(in.shellOutletPipeDiameter, sep);
   }
   c.Ds = ParseNumber(in.shellDiameter, sep);
-  c.Di = ParseNumber(in.tubeDiameter, sep);
+  c.Di = ParseNumber(in.tubeInsideDiameter, sep);
   c.clearance = ParseNumber(in.clearance, sep);
   c.Tin = ParseNumber(in.innerTemperature, sep);
   c.Tout = ParseNumber(in.outerTemperature, sep);

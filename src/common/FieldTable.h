@@ -37,6 +37,14 @@ struct InputField {
   std::span<const std::string_view> items{};  // Kind::Choice: the item texts, in index order
 };
 
+// When a results field (and the group that holds it) is shown.
+enum class Shown {
+  Always,
+  WithIteration,      // only when the run iterated
+  WithoutIteration,   // only when it did not
+  WithPressureDrops,  // only when the pressure drops were asked for
+};
+
 // One field of a results screen: where it is shown, what it is called, and how
 // it is written. `Result` is the record the value is read from.
 template <class Result>
@@ -47,8 +55,14 @@ struct ResultField {
   std::string_view unit;        // SI unit of the value, in UDUNITS-2 spelling ("" when none)
   std::string_view group;       // the screen's group caption ("" when none)
   double (*value)(const Result&) = nullptr;
-  int precision = 10;  // significant digits of the display format (P)
-  int digits = 4;      // decimals of the display format (D)
+  int precision = 10;                // significant digits of the display format (P)
+  int digits = 4;                    // decimals of the display format (D)
+  bool absolute = false;             // written without its sign
+  Shown shown = Shown::Always;       // when the field and its group are visible
+  std::string_view prompt{};         // objectName of the caption label ("" when it shares one)
+  std::string_view column{};         // the column of a two-column group ("" when none)
+  int reportPlace = 0;               // place in the report's results block (0: not written)
+  std::string_view reportCaption{};  // the report's own caption ("": the screen's)
 };
 
 // The row of a table (std::array or built-in array of rows) with `key`, or nullptr.

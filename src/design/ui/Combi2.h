@@ -8,6 +8,7 @@
 #include <functional>
 #include <string_view>
 
+#include "design/DesignFields.h"
 #include "design/DesignOutcome.h"
 #include "design/ui/DesignText.h"
 
@@ -138,10 +139,10 @@ class TCombi2Dlg : public QDialog {
   explicit TCombi2Dlg(QWidget* parent = nullptr);
 
   QTabWidget* notebook() const { return notebook_; }
-  // Caption of the showing page, and its index among the four page captions
-  // (-1 when the caption matches none).
+  // Caption of the showing page, as its tab shows it.
   QString showingPageCaption() const;
-  int showingPageIndex() const;
+  // The showing page.
+  calvora::design::DesignPage showingPage() const;
 
   const DoublePipePage& doublePipePage() const { return doublePipe_; }
   const CrossFlowPage& crossFlowPage() const { return crossFlow_; }
@@ -159,13 +160,6 @@ class TCombi2Dlg : public QDialog {
   void uncheckCrossFlowIteration();
   void clearCrossFlowArrangement();
 
-  // The controls of page `page` (0 to 3) that the results screen and the report need.
-  RadioGroup* innerFluidGroup(int page) const { return fluids_[page]->inner; }
-  RadioGroup* outerFluidGroup(int page) const { return fluids_[page]->outer; }
-  RadioGroup* materialGroup(int page) const { return fluids_[page]->material; }
-  QCheckBox* pressureBox(int page) const { return fluids_[page]->pressure; }
-  QCheckBox* iterationBox(int page) const { return fluids_[page]->iteration; }
-
   void reject() override;  // Esc answers like "Back"
 
  signals:
@@ -173,7 +167,7 @@ class TCombi2Dlg : public QDialog {
   void innerFluidDataWanted();
   void outerFluidDataWanted();
   // The pressure-drop question of page `page` was ticked.
-  void pressureDataWanted(int page);
+  void pressureDataWanted(calvora::design::DesignPage page);
   // The cross-flow iteration was ticked: the mixing case is wanted.
   void mixingWanted();
   // An arrangement was chosen with a valid outside diameter: the spacing dialog
@@ -209,13 +203,14 @@ class TCombi2Dlg : public QDialog {
   QVBoxLayout* buildFluidsAndMaterial(PageFluids& c, const FluidPageNames& names,
                                       const QString& hint, QVBoxLayout* left, QHBoxLayout* columns,
                                       QWidget* page);
-  void connectPage(int page);
+  void connectPage(calvora::design::DesignPage page);
+  PageFluids& fluidsOf(calvora::design::DesignPage page);
 
   void okClicked();
   void quitClicked();
-  void fluidChanged(int page, bool inner, int index);
-  void materialChanged(int page, int index);
-  void pressureBoxToggled(int page, bool checked);
+  void fluidChanged(calvora::design::DesignPage page, bool inner, int index);
+  void materialChanged(calvora::design::DesignPage page, int index);
+  void pressureBoxToggled(calvora::design::DesignPage page, bool checked);
   void doublePipeIterationToggled(bool checked);
   void crossFlowIterationToggled(bool checked);
   void crossFlowArrangementChosen(int index);
@@ -226,9 +221,8 @@ class TCombi2Dlg : public QDialog {
   CrossFlowPage crossFlow_;
   ShellAndTubePage shellAndTube_;
   CompactPage compact_;
-  // The fluid controls of the pages in notebook order.
-  std::array<PageFluids*, 4> fluids_ = {&doublePipe_.fluids, &crossFlow_.fluids,
-                                        &shellAndTube_.fluids, &compact_.fluids};
+  // The page widgets, in DesignPage order.
+  std::array<QWidget*, calvora::design::kDesignPageCount> pages_{};
 };
 
 extern TCombi2Dlg* Combi2Dlg;
