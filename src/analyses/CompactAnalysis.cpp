@@ -72,35 +72,20 @@ void CompactThermalPass(CompactState& s, Messages& messages) {
                           CrossFlowMixing::BothUnmixed, s.epsilon, messages);
 }
 
-// |change / (inlet - previous exit)|. With equal inlet temperatures no heat
-// moves and this is 0/0, an arithmetic failure, as in the other analyses.
-double RelativeChange(double current, double previous, double inlet) {
-  return std::fabs((current - previous) / (inlet - previous));
-}
-
-// Re-evaluates the built-in fluids at weighted property temperatures until both
-// exit temperatures settle. Returns false when the pass limit is reached.
+// Re-evaluates the fluids at weighted property temperatures (a user-described
+// fluid keeps its values) until both exit temperatures settle, each change
+// against its own stream's span (with equal inlet temperatures no heat moves
+// and that is 0/0, an arithmetic failure). Returns false when the pass limit
+// is reached.
 bool IterateProperties(CompactState& s, Messages& messages, int passLimit, int& passes) {
-  const StreamRoles& r = s.roles;
-  PropertyTemperatures(s.Ti, s.To, r.coldInlet, r.hotInlet, s.thermal.hotOutletTemperature,
-                       s.thermal.coldOutletTemperature);
-  for (int pass = 0; pass < passLimit; ++pass) {
-    const double previousTc2 = s.thermal.coldOutletTemperature;
-    const double previousTh2 = s.thermal.hotOutletTemperature;
-    FluidPropertiesAt(s.innerKind, s.Ti, s.inner);  // OtherFluid keeps its values
-    FluidPropertiesAt(s.outerKind, s.To, s.outer);
-    EvaluateCoefficients(s);
-    CompactThermalPass(s, messages);
-    ++passes;
-    PropertyTemperatures(s.Ti, s.To, r.coldInlet, r.hotInlet, s.thermal.hotOutletTemperature,
-                         s.thermal.coldOutletTemperature);
-    const double eh = RelativeChange(s.thermal.hotOutletTemperature, previousTh2, r.hotInlet);
-    const double ec = RelativeChange(s.thermal.coldOutletTemperature, previousTc2, r.coldInlet);
-    CheckArithmetic();
-    if (eh < 0.001 && ec < 0.001)
-      return true;
-  }
-  return false;
+  return SettleOutlets(
+      s.roles, {s.innerKind, s.Ti, s.inner}, {s.outerKind, s.To, s.outer},
+      {s.thermal.hotOutletTemperature, s.thermal.coldOutletTemperature}, SettledAgainstOwnSpan,
+      passLimit, passes, [&] {
+        EvaluateCoefficients(s);
+        CompactThermalPass(s, messages);
+        return Outlets{s.thermal.hotOutletTemperature, s.thermal.coldOutletTemperature};
+      });
 }
 
 }  // namespace
@@ -247,25 +232,9 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   t.ntu = s.thermal.ntu;
   t.effectiveness = s.epsilon;
 
-  DesignResult& r = run.result;
-  r.innerMassFlow = s.innerFlow;
-  r.outerMassFlow = s.outerFlow;
-  r.innerReynolds = s.Rei;
-  r.outerReynolds = s.Reo;
-  r.surfaceArea = s.A;
-  r.innerFilmCoefficient = s.hi;
-  r.outerFilmCoefficient = s.ho;
-  r.overallCoefficient = s.U;
-  r.heatTransferRate = s.thermal.heatTransferRate;
-  r.coldOutletTemperature = s.thermal.coldOutletTemperature;
-  r.hotOutletTemperature = s.thermal.hotOutletTemperature;
-  r.innerPressureDrop = innerDrop;
-  r.outerPressureDrop = outerDrop;
-  SetFluidProperties(r, s.inner, s.outer);
-  r.innerInletTemperature = s.enteredTi;
-  r.outerInletTemperature = s.enteredTo;
-  r.innerPropertyTemperature = s.Ti;
-  r.outerPropertyTemperature = s.To;
+  run.result = RatingResult({s.innerFlow, s.outerFlow, s.Rei, s.Reo, s.A, s.hi, s.ho, s.U},
+                            s.thermal, {innerDrop, outerDrop}, s.inner, s.outer,
+                            {s.enteredTi, s.enteredTo, s.Ti, s.To});
   return run;
 }
 
