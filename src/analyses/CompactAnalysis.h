@@ -50,6 +50,8 @@ struct CompactInputs {
   std::string inletPipeDiameter;          // Pressdlg Edit1
   std::string outletPipeDiameter;         // Pressdlg Edit2
   char decimalSeparator = '.';
+
+  bool operator==(const CompactInputs&) const = default;
 };
 
 // Intermediate values of one run, for tests and tools.

@@ -55,6 +55,8 @@ struct CrossFlowInputs {
   FluidDataTexts outerFluidData;  // Other2dlg
 
   char decimalSeparator = '.';
+
+  bool operator==(const CrossFlowInputs&) const = default;
 };
 
 struct CrossFlowTrace {

@@ -55,6 +55,8 @@ struct ShellAndTubeInputs {
   FluidDataTexts outerFluidData;  // Other2dlg Edit1..Edit4
 
   char decimalSeparator = '.';
+
+  bool operator==(const ShellAndTubeInputs&) const = default;
 };
 
 // The working record of one run.

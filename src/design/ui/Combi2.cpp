@@ -1,7 +1,6 @@
 #include "design/ui/Combi2.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -144,7 +143,7 @@ struct TCombi2Dlg::FluidPageNames {
   bool liquids;  // the compacts page asks for liquids
 };
 
-TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
+TCombi2Dlg::TCombi2Dlg(QWidget* parent) : TScreen(parent) {
   setObjectName("Combi2Dlg");
   setWindowTitle(Q(dt::kDesignCaption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -494,16 +493,8 @@ void TCombi2Dlg::openDialog(QWidget* dialog) {
   setEnabled(false);
 }
 
-void TCombi2Dlg::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!centred_) {
-    centred_ = true;
-    CentreOnScreen(this);
-  }
-}
-
 void TCombi2Dlg::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
+  TScreen::changeEvent(event);
   // A dialog that ends enables this screen again: the keyboard returns here.
   if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible()) {
     QWidget* target = focusBeforeDialog_;
@@ -538,20 +529,6 @@ void TCombi2Dlg::uncheckCrossFlowIteration() {
 
 void TCombi2Dlg::clearCrossFlowArrangement() {
   crossFlow_.arrangement->setItemIndex(-1);
-}
-
-void TCombi2Dlg::reject() {
-  close();
-}
-
-void TCombi2Dlg::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit closed();
-}
-
-void TCombi2Dlg::quitClicked() {
-  close();
-  emit quitRequested();
 }
 
 void TCombi2Dlg::okClicked() {

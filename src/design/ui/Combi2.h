@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
 #include <string_view>
+#include "common/ui/Screen.h"
 
 #include "design/DesignFields.h"
 #include "design/DesignOutcome.h"
@@ -133,7 +135,7 @@ struct CompactPage {
 // reaches them through the typed page records. OK runs the analysis of the
 // showing page. The screen opens no dialog itself: it asks for one with a
 // signal, which CreateScreens() connects.
-class TCombi2Dlg : public QDialog {
+class TCombi2Dlg : public TScreen {
   Q_OBJECT
  public:
   explicit TCombi2Dlg(QWidget* parent = nullptr);
@@ -160,8 +162,6 @@ class TCombi2Dlg : public QDialog {
   void uncheckCrossFlowIteration();
   void clearCrossFlowArrangement();
 
-  void reject() override;  // Esc answers like "Back"
-
  signals:
   // "Other" was chosen as the inner (outer) fluid: its data dialog is wanted.
   void innerFluidDataWanted();
@@ -180,20 +180,14 @@ class TCombi2Dlg : public QDialog {
   // The cross-flow outside diameter changed: spacings entered for the old one
   // no longer hold.
   void outsideDiameterChanged();
-  // The screen closed ("Back", Esc, close box); "Quit" also asks to end the program.
-  void closed();
-  void quitRequested();
   // OK ended with results: the results screen shows them and this screen hides.
   void resultsReady(const calvora::DesignOutcome& outcome);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   QPointer<QWidget> focusBeforeDialog_;
-  bool centred_ = false;
 
   QWidget* buildDoublePipePage();
   QWidget* buildCrossFlowPage();
@@ -207,7 +201,6 @@ class TCombi2Dlg : public QDialog {
   PageFluids& fluidsOf(calvora::design::DesignPage page);
 
   void okClicked();
-  void quitClicked();
   void fluidChanged(calvora::design::DesignPage page, bool inner, int index);
   void materialChanged(calvora::design::DesignPage page, int index);
   void pressureBoxToggled(calvora::design::DesignPage page, bool checked);

@@ -1,7 +1,6 @@
 #include "design/ui/Result2.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "common/FloatingPoint.h"
-#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
@@ -51,7 +49,7 @@ QLabel* NamedLabel(const QString& name, std::string_view text, QWidget* parent) 
 
 }  // namespace
 
-TResults2::TResults2(QWidget* parent) : QDialog(parent) {
+TResults2::TResults2(QWidget* parent) : TScreen(parent) {
   setObjectName("Results2");
   setWindowTitle(DesignText(dt::kResultsCaption));
   auto* layout = new QVBoxLayout(this);
@@ -178,26 +176,4 @@ QStringList TResults2::reportLines(bool printed) const {
            shown_, printed ? calvora::ReportKind::Printed : calvora::ReportKind::Saved))
     lines << QString::fromStdString(line);
   return lines;
-}
-
-void TResults2::reject() {
-  close();
-}
-
-void TResults2::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!centred_) {
-    centred_ = true;
-    CentreOnScreen(this);
-  }
-}
-
-void TResults2::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit closed();
-}
-
-void TResults2::quitClicked() {
-  close();
-  emit quitRequested();
 }

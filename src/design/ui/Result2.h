@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QStringList>
 #include <array>
+#include "common/ui/Screen.h"
 
 #include "analyses/DesignResult.h"
 #include "design/DesignOutcome.h"
@@ -13,7 +15,7 @@ class QLineEdit;
 // The design results screen: the 23 fields Edit1 to Edit23 of a DesignResult in
 // the groups "Flow conditions", "Heat transfer and outlet temperatures",
 // "Pressure drops", "Fluid properties" and "Inlet temperatures".
-class TResults2 : public QDialog {
+class TResults2 : public TScreen {
   Q_OBJECT
  public:
   explicit TResults2(QWidget* parent = nullptr);
@@ -25,25 +27,11 @@ class TResults2 : public QDialog {
   // The design report of the run on display, as it would be saved (or printed).
   QStringList reportLines(bool printed) const;
 
-  void reject() override;  // Esc answers like "Back"
-
- signals:
-  // The screen closed ("Back", Esc, close box); "Quit" also asks to end the program.
-  void closed();
-  void quitRequested();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void quitClicked();
-
   // By row of kDesignResultFields: its field, and the group it hides with.
   std::array<QLineEdit*, calvora::kDesignResultFieldCount> fields_{};
   std::array<QWidget*, calvora::kDesignResultFieldCount> hideable_{};
   calvora::DesignOutcome shown_;  // the run the fields show, for the report
-  bool centred_ = false;
 };
 
 extern TResults2* Results2;
