@@ -76,16 +76,17 @@ void CompactThermalPass(CompactState& s, Messages& messages) {
 // fluid keeps its values) until both exit temperatures settle, each change
 // against its own stream's span (with equal inlet temperatures no heat moves
 // and that is 0/0, an arithmetic failure). Returns false when the pass limit
-// is reached.
-bool IterateProperties(CompactState& s, Messages& messages, int passLimit, int& passes) {
-  return SettleOutlets(
-      s.roles, {s.innerKind, s.Ti, s.inner}, {s.outerKind, s.To, s.outer},
-      {s.thermal.hotOutletTemperature, s.thermal.coldOutletTemperature}, SettledAgainstOwnSpan,
-      passLimit, passes, [&] {
-        EvaluateCoefficients(s);
-        CompactThermalPass(s, messages);
-        return Outlets{s.thermal.hotOutletTemperature, s.thermal.coldOutletTemperature};
-      });
+// is reached, which it says (IterationDidNotSettle).
+bool IterateProperties(CompactState& s, Messages& messages, int passLimit, int& passes,
+                       bool& resultsFlag) {
+  auto rate = [&] {
+    EvaluateCoefficients(s);
+    CompactThermalPass(s, messages);
+    return OutletsOf(s.thermal);
+  };
+  return SettleOutlets(s.roles, {s.innerKind, s.Ti, s.inner}, {s.outerKind, s.To, s.outer},
+                       OutletsOf(s.thermal), {SettledAgainstOwnSpan, passLimit, passes}, messages,
+                       resultsFlag, rate);
 }
 
 }  // namespace
@@ -162,11 +163,8 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
     CompactThermalPass(s, messages);
     CheckArithmetic();
     ++t.thermalPasses;
-    if (bothBuiltIn && !IterateProperties(s, messages, passLimit, t.thermalPasses)) {
-      ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-      run.resultsFlag = false;
+    if (bothBuiltIn && !IterateProperties(s, messages, passLimit, t.thermalPasses, run.resultsFlag))
       return run;
-    }
   }
 
   double innerDrop = 0;
@@ -188,11 +186,8 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
       AssignCompactRoles(s);
       CompactThermalPass(s, messages);
       ++t.corePasses;
-      if (!IterateProperties(s, messages, passLimit, t.corePasses)) {
-        ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-        run.resultsFlag = false;
+      if (!IterateProperties(s, messages, passLimit, t.corePasses, run.resultsFlag))
         return run;
-      }
       s.Ti = savedTi;
       s.To = savedTo;
       s.Rei = savedRei;

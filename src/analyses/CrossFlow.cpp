@@ -168,20 +168,15 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
 
     const bool tableFluids =
         innerKind != FluidKind::OtherFluid && outerKind != FluidKind::OtherFluid;
-    if (tableFluids &&
-        !SettleOutlets(
-            roles, {innerKind, Ti, inner}, {outerKind, To, outer},
-            {thermal.hotOutletTemperature, thermal.coldOutletTemperature}, SettledAgainstOwnSpan,
-            passLimit, traced.thermalPasses, [&] {
-              c = BankHeatTransfer(g, mt, mo, inner, outer);
-              thermal = ThermalPass(roles, g.A, c.U, FlowArrangement::CrossFlow, mixing,
-                                    effectiveness, messages);
-              return Outlets{thermal.hotOutletTemperature, thermal.coldOutletTemperature};
-            })) {
-      ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-      run.resultsFlag = false;
+    const SettleLimits limits{SettledAgainstOwnSpan, passLimit, traced.thermalPasses};
+    auto rate = [&] {
+      c = BankHeatTransfer(g, mt, mo, inner, outer);
+      return OutletsOf(thermal = ThermalPass(roles, g.A, c.U, FlowArrangement::CrossFlow, mixing,
+                                             effectiveness, messages));
+    };
+    if (tableFluids && !SettleOutlets(roles, {innerKind, Ti, inner}, {outerKind, To, outer},
+                                      OutletsOf(thermal), limits, messages, run.resultsFlag, rate))
       return run;
-    }
   }
 
   double innerPressureDrop = 0;

@@ -138,20 +138,15 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
 
     const bool tableFluids =
         innerKind != FluidKind::OtherFluid && outerKind != FluidKind::OtherFluid;
-    if (tableFluids &&
-        !SettleOutlets(
-            roles, {innerKind, Ti, inner}, {outerKind, To, outer},
-            {thermal.hotOutletTemperature, thermal.coldOutletTemperature}, SettledAgainstColdExit,
-            passLimit, passes.thermalPasses, [&] {
-              c = DoublePipeHeatTransfer(g, mi, mo, inner, outer);
-              thermal = ThermalPass(roles, g.A, c.U, arrangement, CrossFlowMixing::None,
-                                    effectiveness, messages);
-              return Outlets{thermal.hotOutletTemperature, thermal.coldOutletTemperature};
-            })) {
-      ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-      run.resultsFlag = false;
+    const SettleLimits limits{SettledAgainstColdExit, passLimit, passes.thermalPasses};
+    auto rate = [&] {
+      c = DoublePipeHeatTransfer(g, mi, mo, inner, outer);
+      return OutletsOf(thermal = ThermalPass(roles, g.A, c.U, arrangement, CrossFlowMixing::None,
+                                             effectiveness, messages));
+    };
+    if (tableFluids && !SettleOutlets(roles, {innerKind, Ti, inner}, {outerKind, To, outer},
+                                      OutletsOf(thermal), limits, messages, run.resultsFlag, rate))
       return run;
-    }
   }
 
   double innerPressureDrop = 0;

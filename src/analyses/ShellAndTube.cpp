@@ -66,26 +66,28 @@ void HeatDuty(ShellAndTubeCase& c, Messages& messages) {
 }
 
 // Re-evaluates the properties at the weighted temperatures until both outlets
-// settle. Returns false when they have not settled within the pass limit.
-bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit) {
+// settle. Returns false when they have not settled within the pass limit,
+// which it says (IterationDidNotSettle).
+bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit, bool& resultsFlag) {
   const LayoutFamily family = FamilyOf(c.layout);
   c.iterationPasses = 0;
-  return SettleOutlets(
-      c.roles, {c.innerKind, c.Tin, c.inner}, {c.outerKind, c.Tout, c.outer},
-      {c.ThotOut, c.TcoldOut}, SettledUnlessMoving, passLimit, c.iterationPasses, [&] {
-        c.Tmean = (c.Tin + c.Tout) / 2;
-        FluidPropertiesAt(c.outerKind, c.Tmean, c.outerWall);
-        TubeSide(c, 3.1416);
-        ShellSideFlow(c);
-        // The flow term and the geometric factors keep their first-pass values.
-        c.m = ShellSideExponentsFor(family, c.ReShell).m;
-        c.propertyGroup =
-            ShellPropertyGroup(c.outer.specificHeat, c.outer.conductivity, c.outer.viscosity, c.m);
-        c.viscosityFactor = Power(c.outer.viscosity / c.outerWall.viscosity, 0.14);
-        OuterAndOverall(c);
-        HeatDuty(c, messages);
-        return Outlets{c.ThotOut, c.TcoldOut};
-      });
+  auto rate = [&] {
+    c.Tmean = (c.Tin + c.Tout) / 2;
+    FluidPropertiesAt(c.outerKind, c.Tmean, c.outerWall);
+    TubeSide(c, 3.1416);
+    ShellSideFlow(c);
+    // The flow term and the geometric factors keep their first-pass values.
+    c.m = ShellSideExponentsFor(family, c.ReShell).m;
+    c.propertyGroup =
+        ShellPropertyGroup(c.outer.specificHeat, c.outer.conductivity, c.outer.viscosity, c.m);
+    c.viscosityFactor = Power(c.outer.viscosity / c.outerWall.viscosity, 0.14);
+    OuterAndOverall(c);
+    HeatDuty(c, messages);
+    return Outlets{c.ThotOut, c.TcoldOut};
+  };
+  return SettleOutlets(c.roles, {c.innerKind, c.Tin, c.inner}, {c.outerKind, c.Tout, c.outer},
+                       {c.ThotOut, c.TcoldOut}, {SettledUnlessMoving, passLimit, c.iterationPasses},
+                       messages, resultsFlag, rate);
 }
 
 DesignResult HandOver(const ShellAndTubeCase& c) {
@@ -128,10 +130,8 @@ void Rate(const ShellAndTubeInputs& in, ShellAndTubeCase& c, Messages& messages,
     HeatDuty(c, messages);
     const bool tableFluids =
         c.innerKind != FluidKind::OtherFluid && c.outerKind != FluidKind::OtherFluid;
-    if (tableFluids && !RatingIteration(c, messages, passLimit)) {
-      Fail(messages, MessageKind::Error, kIterationDidNotSettleMessage, run.resultsFlag);
+    if (tableFluids && !RatingIteration(c, messages, passLimit, run.resultsFlag))
       return;
-    }
   }
 
   if (in.pressureDrops) {

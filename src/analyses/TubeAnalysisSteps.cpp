@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analyses/AnalysisMessages.h"
 #include "analyses/Materials.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
@@ -87,6 +88,12 @@ DesignResult RatingResult(const RatingFigures& figures, const ThermalPassResult&
   result.innerPropertyTemperature = temperatures.innerProperty;
   result.outerPropertyTemperature = temperatures.outerProperty;
   return result;
+}
+
+bool IterationDidNotSettle(Messages& messages, bool& resultsFlag) {
+  ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
+  resultsFlag = false;
+  return false;
 }
 
 bool SettledAgainstColdExit(const Outlets& previous, const Outlets& now, const StreamRoles& roles) {

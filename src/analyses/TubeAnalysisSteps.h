@@ -98,33 +98,51 @@ struct IteratedFluid {
   FluidProperties& properties;
 };
 
+// The exit temperatures of a thermal pass.
+inline Outlets OutletsOf(const ThermalPassResult& pass) {
+  return {pass.hotOutletTemperature, pass.coldOutletTemperature};
+}
+
+// How a property iteration stops: its rule, its pass limit, and where it
+// counts the passes that reached the rule.
+struct SettleLimits {
+  SettleRule settled;
+  int passLimit;
+  int& passes;
+};
+
+// Shows kIterationDidNotSettleMessage as an error and clears resultsFlag;
+// returns false, for the caller to end its run.
+bool IterationDidNotSettle(Messages& messages, bool& resultsFlag);
+
 // The property iteration of the ratings: the property temperatures are
 // weighted from `outlets`, then, at most passLimit times, both fluids'
 // properties are evaluated at them, `rate` re-rates the exchanger with them
 // (coefficients and one thermal pass) and returns the new exit temperatures,
-// the property temperatures are weighted from those, and `settled` decides
-// whether to stop. `passes` counts the passes that reached the rule. Returns
-// false when the pass limit ends the iteration unsettled.
+// the property temperatures are weighted from those, and the rule decides
+// whether to stop. When the pass limit ends the iteration unsettled, it says
+// so (IterationDidNotSettle) and returns false.
 template <class Rate>
 bool SettleOutlets(const StreamRoles& roles, IteratedFluid inner, IteratedFluid outer,
-                   Outlets outlets, SettleRule settled, int passLimit, int& passes, Rate&& rate) {
+                   Outlets outlets, const SettleLimits& limits, Messages& messages,
+                   bool& resultsFlag, Rate&& rate) {
   auto weigh = [&] {
     PropertyTemperatures(inner.temperature, outer.temperature, roles.coldInlet, roles.hotInlet,
                          outlets.hot, outlets.cold);
   };
   weigh();
-  for (int pass = 0; pass < passLimit; ++pass) {
+  for (int pass = 0; pass < limits.passLimit; ++pass) {
     const Outlets previous = outlets;
     FluidPropertiesAt(inner.kind, inner.temperature, inner.properties);
     FluidPropertiesAt(outer.kind, outer.temperature, outer.properties);
     outlets = rate();
     weigh();
-    const bool done = settled(previous, outlets, roles);
-    ++passes;
+    const bool done = limits.settled(previous, outlets, roles);
+    ++limits.passes;
     if (done)
       return true;
   }
-  return false;
+  return IterationDidNotSettle(messages, resultsFlag);
 }
 
 // What a rating hands to the design results screen besides the thermal pass,
