@@ -148,14 +148,10 @@ bool SettleOutlets(const StreamRoles& roles, IteratedFluid inner, IteratedFluid 
 // What a rating hands to the design results screen besides the thermal pass,
 // the pressure drops and the fluid properties.
 struct RatingFigures {
-  double innerMassFlow = 0;
-  double outerMassFlow = 0;
-  double innerReynolds = 0;
-  double outerReynolds = 0;
+  double innerMassFlow = 0, outerMassFlow = 0;
+  double innerReynolds = 0, outerReynolds = 0;
   double surfaceArea = 0;
-  double innerFilmCoefficient = 0;
-  double outerFilmCoefficient = 0;
-  double overallCoefficient = 0;
+  double innerFilmCoefficient = 0, outerFilmCoefficient = 0, overallCoefficient = 0;
 };
 struct PressureDropPair {
   double inner = 0;
