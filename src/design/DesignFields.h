@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -398,12 +399,12 @@ inline constexpr std::array<RF, kDesignResultFieldCount> kDesignResultFields = {
      Shown::WithoutIteration, "Edit23Prompt", "", 16, kReportOuterInlet},
 }};
 
-// The row of kDesignResultFields with `key`; a key that is not there is a fault
-// of the caller, caught at compile time where the key is a constant.
+// The row of kDesignResultFields with `key`; a key that is not there throws
+// std::out_of_range (a compile error where the row is a constant).
 constexpr std::size_t ResultRow(std::string_view key) {
   const RF* row = fields::FindField(kDesignResultFields, key);
   if (!row)
-    throw "unknown result key";
+    throw std::out_of_range("unknown result key");
   return static_cast<std::size_t>(row - kDesignResultFields.data());
 }
 

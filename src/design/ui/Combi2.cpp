@@ -37,6 +37,12 @@ namespace dt = calvora::design;
 namespace {
 
 using dt::DesignPage;
+
+// Each page's entry grid is the first rows of its field table.
+static_assert(DoublePipePage::kEntryCount == dt::kDoublePipeEntryCount);
+static_assert(CrossFlowPage::kEntryCount == dt::kCrossFlowEntryCount);
+static_assert(ShellAndTubePage::kEntryCount == dt::kShellAndTubeEntryCount);
+static_assert(CompactPage::kEntryCount == dt::kCompactEntryCount);
 constexpr int kOtherItem = 3;
 constexpr int kOtherMaterialItem = 4;
 

@@ -131,10 +131,11 @@ struct CompactPage {
 // The design input screen: a tabbed notebook (TabbedNotebook1) with the pages
 // "Double pipe", "Cross Flow", "Shell and Tube" and "Compacts". Every control
 // carries its form name as objectName (Edit1..Edit42, RadioGroup1..RadioGroup14,
-// CheckBox1..CheckBox8, ComboBox1, BitBtn1, Label33..Label46, Label57); code
-// reaches them through the typed page records. OK runs the analysis of the
-// showing page. The screen opens no dialog itself: it asks for one with a
-// signal, which CreateScreens() connects.
+// CheckBox1..CheckBox8, ComboBox1, BitBtn1, Label33..Label46, Label57). The
+// screen's reactions reach them through the typed page records; their values
+// are read and written through the pages' field tables (PageFields.h). OK reads
+// the showing page's record and runs its analysis. The screen opens no dialog
+// itself: it asks for one with a signal, which CreateScreens() connects.
 class TCombi2Dlg : public TScreen {
   Q_OBJECT
  public:
