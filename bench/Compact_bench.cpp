@@ -13,11 +13,11 @@ using std::string;
 // both pressure drops, from the typed texts to the result record.
 void BM_CompactAnalysisIterationAndPressureDrops(benchmark::State& state) {
   calvora::CompactInputs in;
-  in.surfaceIndex = 6;
-  in.innerFluidIndex = 1;  // saturated water
-  in.outerFluidIndex = 0;  // air
-  in.insideDiameter = string("0.0165");
-  in.tubes = string("20");
+  in.surface = 6;
+  in.innerFluid = 1;  // saturated water
+  in.outerFluid = 0;  // air
+  in.tubeInsideDiameter = string("0.0165");
+  in.tubeCount = string("20");
   in.rowsNormal = string("10");
   in.rowsParallel = string("2");
   in.length = string("0.6");
@@ -25,7 +25,7 @@ void BM_CompactAnalysisIterationAndPressureDrops(benchmark::State& state) {
   in.outerMassFlow = string("1.2");
   in.innerTemperature = string("80");
   in.outerTemperature = string("20");
-  in.iterate = true;
+  in.iteration = true;
   in.pressureDrops = true;
   in.inletPipeDiameter = string("0.05");
   in.outletPipeDiameter = string("0.04");

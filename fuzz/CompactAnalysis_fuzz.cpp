@@ -17,16 +17,16 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::FuzzInput f(data, size, 7);
   calvora::CompactInputs in;
-  in.surfaceIndex = f.Choice(0, calvora::kCompactSurfaceCount);
-  in.innerFluidIndex = f.Choice(1, 4);
-  in.outerFluidIndex = f.Choice(2, 4);
+  in.surface = f.Choice(0, calvora::kCompactSurfaceCount);
+  in.innerFluid = f.Choice(1, 4);
+  in.outerFluid = f.Choice(2, 4);
   in.material = f.Choice(3, 5);
-  in.iterate = f.Bit(4, 0);
+  in.iteration = f.Bit(4, 0);
   in.pressureDrops = f.Bit(4, 1);
   in.innerTubeType = f.Choice(5, 2);
   in.decimalSeparator = f.Separator(6);
-  in.insideDiameter = f.Next();
-  in.tubes = f.Next();
+  in.tubeInsideDiameter = f.Next();
+  in.tubeCount = f.Next();
   in.rowsNormal = f.Next();
   in.rowsParallel = f.Next();
   in.length = f.Next();
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.outerMassFlow = f.Next();
   in.innerTemperature = f.Next();
   in.outerTemperature = f.Next();
-  in.otherConductivity = f.Next();
+  in.otherMaterialConductivity = f.Next();
   in.inletPipeDiameter = f.Next();
   in.outletPipeDiameter = f.Next();
   in.innerFluidData = f.NextFluidData();

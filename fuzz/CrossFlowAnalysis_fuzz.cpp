@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.pressureDrops = f.Bit(4, 0);
   in.iteration = f.Bit(4, 1);
   in.mixing = f.Choice(5, 4);
-  in.tubeType = f.Choice(6, 2);
+  in.innerTubeType = f.Choice(6, 2);
   in.decimalSeparator = f.Separator(7);
   in.tubeInsideDiameter = f.Next();
   in.tubeOutsideDiameter = f.Next();

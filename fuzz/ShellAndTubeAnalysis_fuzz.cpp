@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     in.arrangement[i] = f.Bit(5, i);
   in.decimalSeparator = f.Separator(6);
   in.shellDiameter = f.Next();
-  in.tubeDiameter = f.Next();
+  in.tubeInsideDiameter = f.Next();
   in.clearance = f.Next();
   in.baffles = f.Next();
   in.centralBaffleSpace = f.Next();
@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.innerTemperature = f.Next();
   in.outerTemperature = f.Next();
   in.otherMaterialConductivity = f.Next();
-  in.tubeInletPipeDiameter = f.Next();
-  in.tubeOutletPipeDiameter = f.Next();
+  in.inletPipeDiameter = f.Next();
+  in.outletPipeDiameter = f.Next();
   in.shellInletPipeDiameter = f.Next();
   in.shellOutletPipeDiameter = f.Next();
   in.innerFluidData = f.NextFluidData();

@@ -24,7 +24,7 @@ struct CompactState {
   FluidKind innerKind = FluidKind::Air;
   FluidKind outerKind = FluidKind::Air;
   double wallConductivity = 0;
-  double Di = 0, tubes = 0, rowsNormal = 0, rowsParallel = 0, length = 0;
+  double Di = 0, tubeCount = 0, rowsNormal = 0, rowsParallel = 0, length = 0;
   double innerFlow = 0, outerFlow = 0, tubeFlow = 0;
   double Ti = 0, To = 0;
   double enteredTi = 0, enteredTo = 0;  // the typed inlet temperatures, kept
@@ -54,7 +54,7 @@ void EvaluateCoefficients(CompactState& s) {
       CompactOuterCoefficient(surface, s.Reo, s.outer.prandtl, s.outer.specificHeat, s.G);
   s.j = outer.j;
   s.ho = outer.h;
-  s.A = s.tubes * s.length * kPi * s.Di;  // inside surface of all tubes
+  s.A = s.tubeCount * s.length * kPi * s.Di;  // inside surface of all tubes
   s.U = FinnedOverallCoefficient(surface, s.hi, s.ho, s.Di, s.wallConductivity);
 }
 
@@ -72,35 +72,21 @@ void CompactThermalPass(CompactState& s, Messages& messages) {
                           CrossFlowMixing::BothUnmixed, s.epsilon, messages);
 }
 
-// |change / (inlet - previous exit)|. With equal inlet temperatures no heat
-// moves and this is 0/0, an arithmetic failure, as in the other analyses.
-double RelativeChange(double current, double previous, double inlet) {
-  return std::fabs((current - previous) / (inlet - previous));
-}
-
-// Re-evaluates the built-in fluids at weighted property temperatures until both
-// exit temperatures settle. Returns false when the pass limit is reached.
-bool IterateProperties(CompactState& s, Messages& messages, int passLimit, int& passes) {
-  const StreamRoles& r = s.roles;
-  PropertyTemperatures(s.Ti, s.To, r.coldInlet, r.hotInlet, s.thermal.hotOutletTemperature,
-                       s.thermal.coldOutletTemperature);
-  for (int pass = 0; pass < passLimit; ++pass) {
-    const double previousTc2 = s.thermal.coldOutletTemperature;
-    const double previousTh2 = s.thermal.hotOutletTemperature;
-    FluidPropertiesAt(s.innerKind, s.Ti, s.inner);  // OtherFluid keeps its values
-    FluidPropertiesAt(s.outerKind, s.To, s.outer);
+// Re-evaluates the fluids at weighted property temperatures (a user-described
+// fluid keeps its values) until both exit temperatures settle, each change
+// against its own stream's span (with equal inlet temperatures no heat moves
+// and that is 0/0, an arithmetic failure). Returns false when the pass limit
+// is reached, which it says (IterationDidNotSettle).
+bool IterateProperties(CompactState& s, Messages& messages, int passLimit, int& passes,
+                       bool& resultsFlag) {
+  auto rate = [&] {
     EvaluateCoefficients(s);
     CompactThermalPass(s, messages);
-    ++passes;
-    PropertyTemperatures(s.Ti, s.To, r.coldInlet, r.hotInlet, s.thermal.hotOutletTemperature,
-                         s.thermal.coldOutletTemperature);
-    const double eh = RelativeChange(s.thermal.hotOutletTemperature, previousTh2, r.hotInlet);
-    const double ec = RelativeChange(s.thermal.coldOutletTemperature, previousTc2, r.coldInlet);
-    CheckArithmetic();
-    if (eh < 0.001 && ec < 0.001)
-      return true;
-  }
-  return false;
+    return OutletsOf(s.thermal);
+  };
+  return SettleOutlets(s.roles, {s.innerKind, s.Ti, s.inner}, {s.outerKind, s.To, s.outer},
+                       OutletsOf(s.thermal), {SettledAgainstOwnSpan, passLimit, passes}, messages,
+                       resultsFlag, rate);
 }
 
 }  // namespace
@@ -127,7 +113,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   CompactTrace& t = trace ? *trace : local;
   t = CompactTrace{};
 
-  const TubeFinSurface* surface = CompactSurfaceAt(in.surfaceIndex);
+  const TubeFinSurface* surface = CompactSurfaceAt(in.surface);
   if (surface == nullptr)
     throw SelectionError("no surface selected");
   if (!surface->hasData()) {
@@ -139,17 +125,17 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   const char sep = in.decimalSeparator;
   CompactState s;
   s.surface = surface;
-  s.innerKind = FluidKindFromIndex(in.innerFluidIndex);
-  s.outerKind = FluidKindFromIndex(in.outerFluidIndex);
-  s.wallConductivity = WallConductivityFromIndex(in.material, in.otherConductivity, sep);
-  s.Di = ParseNumber(in.insideDiameter, sep);
-  s.tubes = ParseNumber(in.tubes, sep);
+  s.innerKind = FluidKindFromIndex(in.innerFluid);
+  s.outerKind = FluidKindFromIndex(in.outerFluid);
+  s.wallConductivity = WallConductivityFromIndex(in.material, in.otherMaterialConductivity, sep);
+  s.Di = ParseNumber(in.tubeInsideDiameter, sep);
+  s.tubeCount = ParseNumber(in.tubeCount, sep);
   s.rowsNormal = ParseNumber(in.rowsNormal, sep);
   s.rowsParallel = ParseNumber(in.rowsParallel, sep);
   s.length = ParseNumber(in.length, sep);
   s.innerFlow = ParseNumber(in.innerMassFlow, sep);
   s.outerFlow = ParseNumber(in.outerMassFlow, sep);
-  s.tubeFlow = s.innerFlow / s.tubes;
+  s.tubeFlow = s.innerFlow / s.tubeCount;
   // A zero tube count fails here, before any later entry is read.
   CheckArithmetic();
   s.Ti = ParseNumber(in.innerTemperature, sep);
@@ -172,16 +158,13 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
 
   const bool bothBuiltIn =
       s.innerKind != FluidKind::OtherFluid && s.outerKind != FluidKind::OtherFluid;
-  if (in.iterate) {
+  if (in.iteration) {
     AssignCompactRoles(s);
     CompactThermalPass(s, messages);
     CheckArithmetic();
     ++t.thermalPasses;
-    if (bothBuiltIn && !IterateProperties(s, messages, passLimit, t.thermalPasses)) {
-      ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-      run.resultsFlag = false;
+    if (bothBuiltIn && !IterateProperties(s, messages, passLimit, t.thermalPasses, run.resultsFlag))
       return run;
-    }
   }
 
   double innerDrop = 0;
@@ -195,7 +178,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
                                          outletPipe, t.innerFriction, s.length);
     t.outerFriction = CompactFrictionFactor(*surface, s.Reo);
 
-    if (!in.iterate) {
+    if (!in.iteration) {
       // Exit temperatures of the core's own, with the roles set from the inlets
       // as in the thermal pass; the page's values are restored afterwards.
       const double savedTi = s.Ti, savedTo = s.To, savedRei = s.Rei, savedReo = s.Reo;
@@ -203,11 +186,8 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
       AssignCompactRoles(s);
       CompactThermalPass(s, messages);
       ++t.corePasses;
-      if (!IterateProperties(s, messages, passLimit, t.corePasses)) {
-        ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-        run.resultsFlag = false;
+      if (!IterateProperties(s, messages, passLimit, t.corePasses, run.resultsFlag))
         return run;
-      }
       s.Ti = savedTi;
       s.To = savedTo;
       s.Rei = savedRei;
@@ -247,25 +227,9 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   t.ntu = s.thermal.ntu;
   t.effectiveness = s.epsilon;
 
-  DesignResult& r = run.result;
-  r.innerMassFlow = s.innerFlow;
-  r.outerMassFlow = s.outerFlow;
-  r.innerReynolds = s.Rei;
-  r.outerReynolds = s.Reo;
-  r.surfaceArea = s.A;
-  r.innerFilmCoefficient = s.hi;
-  r.outerFilmCoefficient = s.ho;
-  r.overallCoefficient = s.U;
-  r.heatTransferRate = s.thermal.heatTransferRate;
-  r.coldOutletTemperature = s.thermal.coldOutletTemperature;
-  r.hotOutletTemperature = s.thermal.hotOutletTemperature;
-  r.innerPressureDrop = innerDrop;
-  r.outerPressureDrop = outerDrop;
-  SetFluidProperties(r, s.inner, s.outer);
-  r.innerInletTemperature = s.enteredTi;
-  r.outerInletTemperature = s.enteredTo;
-  r.innerPropertyTemperature = s.Ti;
-  r.outerPropertyTemperature = s.To;
+  run.result = RatingResult({s.innerFlow, s.outerFlow, s.Rei, s.Reo, s.A, s.hi, s.ho, s.U},
+                            s.thermal, {innerDrop, outerDrop}, s.inner, s.outer,
+                            {s.enteredTi, s.enteredTo, s.Ti, s.To});
   return run;
 }
 

@@ -28,28 +28,30 @@ inline constexpr std::string_view kCompactNoSurfaceMessage =
 
 // The "Compacts" page of the design screen and its dialogs, as the user left them.
 struct CompactInputs {
-  int surfaceIndex = 0;            // ComboBox1
-  int innerFluidIndex = 0;         // RadioGroup14, FluidKind order; -1 nothing selected
-  int outerFluidIndex = 0;         // RadioGroup13
-  int material = 0;                // RadioGroup12, MaterialKind order
-  std::string otherConductivity;   // Edit35, read for "Other material" only
-  std::string insideDiameter;      // Edit40
-  std::string tubes;               // Edit37
-  std::string rowsNormal;          // Edit42
-  std::string rowsParallel;        // Edit41
-  std::string length;              // Edit36
-  std::string innerMassFlow;       // Edit39
-  std::string outerMassFlow;       // Edit38
-  std::string innerTemperature;    // Edit33
-  std::string outerTemperature;    // Edit34
-  bool iterate = false;            // CheckBox8 " More accurate iteration ?"
-  bool pressureDrops = false;      // CheckBox7 "Calculate pressure drops ?"
-  FluidDataTexts innerFluidData;   // Other1dlg Edit1..Edit4, for "Other liquid" only
-  FluidDataTexts outerFluidData;   // Other2dlg Edit1..Edit4
-  int innerTubeType = 0;           // Pressdlg RadioGroup1: 0 "Smooth", 1 "Commercial/..."
-  std::string inletPipeDiameter;   // Pressdlg Edit1
-  std::string outletPipeDiameter;  // Pressdlg Edit2
+  int surface = 0;                        // ComboBox1
+  int innerFluid = 0;                     // RadioGroup14, FluidKind order; -1 nothing selected
+  int outerFluid = 0;                     // RadioGroup13
+  int material = 0;                       // RadioGroup12, MaterialKind order
+  std::string otherMaterialConductivity;  // Edit35, read for "Other material" only
+  std::string tubeInsideDiameter;         // Edit40
+  std::string tubeCount;                  // Edit37
+  std::string rowsNormal;                 // Edit42
+  std::string rowsParallel;               // Edit41
+  std::string length;                     // Edit36
+  std::string innerMassFlow;              // Edit39
+  std::string outerMassFlow;              // Edit38
+  std::string innerTemperature;           // Edit33
+  std::string outerTemperature;           // Edit34
+  bool iteration = false;                 // CheckBox8 " More accurate iteration ?"
+  bool pressureDrops = false;             // CheckBox7 "Calculate pressure drops ?"
+  FluidDataTexts innerFluidData;          // Other1dlg Edit1..Edit4, for "Other liquid" only
+  FluidDataTexts outerFluidData;          // Other2dlg Edit1..Edit4
+  int innerTubeType = 0;                  // Pressdlg RadioGroup1: 0 "Smooth", 1 "Commercial/..."
+  std::string inletPipeDiameter;          // Pressdlg Edit1
+  std::string outletPipeDiameter;         // Pressdlg Edit2
   char decimalSeparator = '.';
+
+  bool operator==(const CompactInputs&) const = default;
 };
 
 // Intermediate values of one run, for tests and tools.

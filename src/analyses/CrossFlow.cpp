@@ -101,7 +101,7 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
 
   TubeType tubeType = TubeType::Smooth;
   if (in.pressureDrops)
-    tubeType = TubeTypeFromIndex(in.tubeType);
+    tubeType = TubeTypeFromIndex(in.innerTubeType);
 
   g.Di = ParseNumber(in.tubeInsideDiameter, sep);
   g.Do = ParseNumber(in.tubeOutsideDiameter, sep);
@@ -166,35 +166,17 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
     CheckArithmetic();
     traced.thermalPasses = 1;
 
-    if (innerKind != FluidKind::OtherFluid && outerKind != FluidKind::OtherFluid) {
-      PropertyTemperatures(Ti, To, roles.coldInlet, roles.hotInlet, thermal.hotOutletTemperature,
-                           thermal.coldOutletTemperature);
-      for (int pass = 1;; ++pass) {
-        if (pass > passLimit) {
-          ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-          run.resultsFlag = false;
-          return run;
-        }
-        const double Tc2Previous = thermal.coldOutletTemperature;
-        const double Th2Previous = thermal.hotOutletTemperature;
-        FluidPropertiesAt(innerKind, Ti, inner);
-        FluidPropertiesAt(outerKind, To, outer);
-        c = BankHeatTransfer(g, mt, mo, inner, outer);
-        thermal = ThermalPass(roles, g.A, c.U, FlowArrangement::CrossFlow, mixing, effectiveness,
-                              messages);
-        PropertyTemperatures(Ti, To, roles.coldInlet, roles.hotInlet, thermal.hotOutletTemperature,
-                             thermal.coldOutletTemperature);
-        // Each change is measured against its own stream's previous span.
-        const double eh = std::fabs((thermal.hotOutletTemperature - Th2Previous) /
-                                    (roles.hotInlet - Th2Previous));
-        const double ec = std::fabs((thermal.coldOutletTemperature - Tc2Previous) /
-                                    (roles.coldInlet - Tc2Previous));
-        CheckArithmetic();
-        traced.thermalPasses = 1 + pass;
-        if (eh < 0.001 && ec < 0.001)
-          break;
-      }
-    }
+    const bool tableFluids =
+        innerKind != FluidKind::OtherFluid && outerKind != FluidKind::OtherFluid;
+    const SettleLimits limits{SettledAgainstOwnSpan, passLimit, traced.thermalPasses};
+    auto rate = [&] {
+      c = BankHeatTransfer(g, mt, mo, inner, outer);
+      return OutletsOf(thermal = ThermalPass(roles, g.A, c.U, FlowArrangement::CrossFlow, mixing,
+                                             effectiveness, messages));
+    };
+    if (tableFluids && !SettleOutlets(roles, {innerKind, Ti, inner}, {outerKind, To, outer},
+                                      OutletsOf(thermal), limits, messages, run.resultsFlag, rate))
+      return run;
   }
 
   double innerPressureDrop = 0;
@@ -210,25 +192,11 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
   }
   CheckArithmetic();
 
-  DesignResult& r = run.result;
-  r.innerMassFlow = mi;  // the total; Rei and the heat balance use the flow per tube
-  r.outerMassFlow = mo;
-  r.innerReynolds = c.Rei;
-  r.outerReynolds = c.Reo;
-  r.surfaceArea = g.A;
-  r.innerFilmCoefficient = c.hi;
-  r.outerFilmCoefficient = c.ho;
-  r.overallCoefficient = c.U;
-  r.heatTransferRate = thermal.heatTransferRate;
-  r.coldOutletTemperature = thermal.coldOutletTemperature;
-  r.hotOutletTemperature = thermal.hotOutletTemperature;
-  r.innerPressureDrop = innerPressureDrop;
-  r.outerPressureDrop = outerPressureDrop;
-  SetFluidProperties(r, inner, outer);
-  r.innerInletTemperature = enteredTi;
-  r.outerInletTemperature = enteredTo;
-  r.innerPropertyTemperature = Ti;
-  r.outerPropertyTemperature = To;
+  // The inner flow handed over is the total; Rei and the heat balance use the
+  // flow per tube.
+  run.result = RatingResult({mi, mo, c.Rei, c.Reo, g.A, c.hi, c.ho, c.U}, thermal,
+                            {innerPressureDrop, outerPressureDrop}, inner, outer,
+                            {enteredTi, enteredTo, Ti, To});
   return run;
 }
 

@@ -29,7 +29,7 @@ struct CrossFlowInputs {
   int mixing = 0;              // Crossmix RadioGroup1, CrossFlowMixing order from 0
 
   // Pressure-drop dialog, read only with pressureDrops.
-  int tubeType = 0;                // RadioGroup1 "Type of inner tube"
+  int innerTubeType = 0;           // RadioGroup1 "Type of inner tube"
   std::string inletPipeDiameter;   // Edit1, pipe into the header
   std::string outletPipeDiameter;  // Edit2, pipe out of the header
 
@@ -55,6 +55,8 @@ struct CrossFlowInputs {
   FluidDataTexts outerFluidData;  // Other2dlg
 
   char decimalSeparator = '.';
+
+  bool operator==(const CrossFlowInputs&) const = default;
 };
 
 struct CrossFlowTrace {

@@ -136,36 +136,17 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
     CheckArithmetic();
     passes.thermalPasses = 1;
 
-    if (innerKind != FluidKind::OtherFluid && outerKind != FluidKind::OtherFluid) {
-      PropertyTemperatures(Ti, To, roles.coldInlet, roles.hotInlet, thermal.hotOutletTemperature,
-                           thermal.coldOutletTemperature);
-      for (int pass = 1;; ++pass) {
-        if (pass > passLimit) {
-          ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
-          run.resultsFlag = false;
-          return run;
-        }
-        const double Tc2Previous = thermal.coldOutletTemperature;
-        const double Th2Previous = thermal.hotOutletTemperature;
-        FluidPropertiesAt(innerKind, Ti, inner);
-        FluidPropertiesAt(outerKind, To, outer);
-        c = DoublePipeHeatTransfer(g, mi, mo, inner, outer);
-        thermal = ThermalPass(roles, g.A, c.U, arrangement, CrossFlowMixing::None, effectiveness,
-                              messages);
-        PropertyTemperatures(Ti, To, roles.coldInlet, roles.hotInlet, thermal.hotOutletTemperature,
-                             thermal.coldOutletTemperature);
-        // The hot change is measured against the hot inlet minus the previous
-        // cold exit temperature.
-        const double eh = std::fabs((thermal.hotOutletTemperature - Th2Previous) /
-                                    (roles.hotInlet - Tc2Previous));
-        const double ec = std::fabs((thermal.coldOutletTemperature - Tc2Previous) /
-                                    (roles.coldInlet - Tc2Previous));
-        CheckArithmetic();
-        passes.thermalPasses = 1 + pass;
-        if (eh < 0.001 && ec < 0.001)
-          break;
-      }
-    }
+    const bool tableFluids =
+        innerKind != FluidKind::OtherFluid && outerKind != FluidKind::OtherFluid;
+    const SettleLimits limits{SettledAgainstColdExit, passLimit, passes.thermalPasses};
+    auto rate = [&] {
+      c = DoublePipeHeatTransfer(g, mi, mo, inner, outer);
+      return OutletsOf(thermal = ThermalPass(roles, g.A, c.U, arrangement, CrossFlowMixing::None,
+                                             effectiveness, messages));
+    };
+    if (tableFluids && !SettleOutlets(roles, {innerKind, Ti, inner}, {outerKind, To, outer},
+                                      OutletsOf(thermal), limits, messages, run.resultsFlag, rate))
+      return run;
   }
 
   double innerPressureDrop = 0;
@@ -178,25 +159,9 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   }
   CheckArithmetic();
 
-  DesignResult& r = run.result;
-  r.innerMassFlow = mi;
-  r.outerMassFlow = mo;
-  r.innerReynolds = c.Rei;
-  r.outerReynolds = c.Reo;
-  r.surfaceArea = g.A;
-  r.innerFilmCoefficient = c.hi;
-  r.outerFilmCoefficient = c.ho;
-  r.overallCoefficient = c.U;
-  r.heatTransferRate = thermal.heatTransferRate;
-  r.coldOutletTemperature = thermal.coldOutletTemperature;
-  r.hotOutletTemperature = thermal.hotOutletTemperature;
-  r.innerPressureDrop = innerPressureDrop;
-  r.outerPressureDrop = outerPressureDrop;
-  SetFluidProperties(r, inner, outer);
-  r.innerInletTemperature = enteredTi;
-  r.outerInletTemperature = enteredTo;
-  r.innerPropertyTemperature = Ti;
-  r.outerPropertyTemperature = To;
+  run.result = RatingResult({mi, mo, c.Rei, c.Reo, g.A, c.hi, c.ho, c.U}, thermal,
+                            {innerPressureDrop, outerPressureDrop}, inner, outer,
+                            {enteredTi, enteredTo, Ti, To});
   return run;
 }
 

@@ -50,6 +50,8 @@ struct DoublePipeInputs {
   FluidDataTexts outerFluidData;  // Other2dlg Edit1..Edit4
 
   char decimalSeparator = '.';
+
+  bool operator==(const DoublePipeInputs&) const = default;
 };
 
 // What one run did besides its result, for tests and benchmarks.

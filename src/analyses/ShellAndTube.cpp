@@ -23,16 +23,6 @@ constexpr double kLargestTubeInside = 0.015875;
 constexpr double kFewestBaffles = 4;
 constexpr double kMostBaffles = 31;
 
-// Relative settling of one outlet: |change / (inlet - previous outlet)|. A
-// change of zero has settled, also when no heat at all is transferred and the
-// denominator is zero too.
-double RelativeChange(double outlet, double previousOutlet, double inlet) {
-  const double change = outlet - previousOutlet;
-  if (change == 0)
-    return 0;
-  return std::fabs(change / (inlet - previousOutlet));
-}
-
 TubeLayout FirstCheckedLayout(const std::array<bool, 6>& arrangement) {
   for (std::size_t i = 0; i < arrangement.size(); ++i) {
     if (arrangement[i])
@@ -75,21 +65,13 @@ void HeatDuty(ShellAndTubeCase& c, Messages& messages) {
   c.ThotOut = pass.hotOutletTemperature;
 }
 
-void WeightPropertyTemperatures(ShellAndTubeCase& c) {
-  PropertyTemperatures(c.Tin, c.Tout, c.roles.coldInlet, c.roles.hotInlet, c.ThotOut, c.TcoldOut);
-}
-
 // Re-evaluates the properties at the weighted temperatures until both outlets
-// settle. Returns false when they have not settled within the pass limit.
-bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit) {
+// settle. Returns false when they have not settled within the pass limit,
+// which it says (IterationDidNotSettle).
+bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit, bool& resultsFlag) {
   const LayoutFamily family = FamilyOf(c.layout);
-  WeightPropertyTemperatures(c);
-  for (int pass = 1; pass <= passLimit; ++pass) {
-    c.iterationPasses = pass;
-    const double hotPrevious = c.ThotOut;
-    const double coldPrevious = c.TcoldOut;
-    FluidPropertiesAt(c.innerKind, c.Tin, c.inner);
-    FluidPropertiesAt(c.outerKind, c.Tout, c.outer);
+  c.iterationPasses = 0;
+  auto rate = [&] {
     c.Tmean = (c.Tin + c.Tout) / 2;
     FluidPropertiesAt(c.outerKind, c.Tmean, c.outerWall);
     TubeSide(c, 3.1416);
@@ -101,36 +83,21 @@ bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit) {
     c.viscosityFactor = Power(c.outer.viscosity / c.outerWall.viscosity, 0.14);
     OuterAndOverall(c);
     HeatDuty(c, messages);
-    WeightPropertyTemperatures(c);
-    const double errHot = RelativeChange(c.ThotOut, hotPrevious, c.roles.hotInlet);
-    const double errCold = RelativeChange(c.TcoldOut, coldPrevious, c.roles.coldInlet);
-    if (!(errHot >= 0.001 || errCold >= 0.001))
-      return true;
-  }
-  return false;
+    return Outlets{c.ThotOut, c.TcoldOut};
+  };
+  return SettleOutlets(c.roles, {c.innerKind, c.Tin, c.inner}, {c.outerKind, c.Tout, c.outer},
+                       {c.ThotOut, c.TcoldOut}, {SettledUnlessMoving, passLimit, c.iterationPasses},
+                       messages, resultsFlag, rate);
 }
 
 DesignResult HandOver(const ShellAndTubeCase& c) {
-  DesignResult r;
-  r.innerMassFlow = c.mInner;
-  r.outerMassFlow = c.mOuter;
-  r.innerReynolds = c.ReTube;
-  r.outerReynolds = c.ReShell;
-  r.surfaceArea = c.A;
-  r.innerFilmCoefficient = c.hInner;
-  r.outerFilmCoefficient = c.hOuter;
-  r.overallCoefficient = c.U;
-  r.heatTransferRate = c.Q;
-  r.coldOutletTemperature = c.TcoldOut;
-  r.hotOutletTemperature = c.ThotOut;
-  r.innerPressureDrop = c.pressureDropTube;
-  r.outerPressureDrop = c.pressureDropShell;
-  SetFluidProperties(r, c.inner, c.outer);
-  r.innerInletTemperature = c.enteredTin;
-  r.outerInletTemperature = c.enteredTout;
-  r.innerPropertyTemperature = c.Tin;
-  r.outerPropertyTemperature = c.Tout;
-  return r;
+  ThermalPassResult thermal;
+  thermal.heatTransferRate = c.Q;
+  thermal.coldOutletTemperature = c.TcoldOut;
+  thermal.hotOutletTemperature = c.ThotOut;
+  return RatingResult({c.mInner, c.mOuter, c.ReTube, c.ReShell, c.A, c.hInner, c.hOuter, c.U},
+                      thermal, {c.pressureDropTube, c.pressureDropShell}, c.inner, c.outer,
+                      {c.enteredTin, c.enteredTout, c.Tin, c.Tout});
 }
 
 // Everything after the last check; runs only while no check has failed.
@@ -163,10 +130,8 @@ void Rate(const ShellAndTubeInputs& in, ShellAndTubeCase& c, Messages& messages,
     HeatDuty(c, messages);
     const bool tableFluids =
         c.innerKind != FluidKind::OtherFluid && c.outerKind != FluidKind::OtherFluid;
-    if (tableFluids && !RatingIteration(c, messages, passLimit)) {
-      Fail(messages, MessageKind::Error, kIterationDidNotSettleMessage, run.resultsFlag);
+    if (tableFluids && !RatingIteration(c, messages, passLimit, run.resultsFlag))
       return;
-    }
   }
 
   if (in.pressureDrops) {
@@ -200,13 +165,13 @@ DesignRun ShellAndTubeAnalysis(const ShellAndTubeInputs& in, Messages& messages,
   c.kWall = WallConductivityFromIndex(in.material, in.otherMaterialConductivity, sep);
   if (in.pressureDrops) {
     c.tubeType = TubeTypeFromIndex(in.innerTubeType);
-    c.dTubeIn = ParseNumber(in.tubeInletPipeDiameter, sep);
-    c.dTubeOut = ParseNumber(in.tubeOutletPipeDiameter, sep);
+    c.dTubeIn = ParseNumber(in.inletPipeDiameter, sep);
+    c.dTubeOut = ParseNumber(in.outletPipeDiameter, sep);
     c.dShellIn = ParseNumber(in.shellInletPipeDiameter, sep);
     c.dShellOut = ParseNumber(in.shellOutletPipeDiameter, sep);
   }
   c.Ds = ParseNumber(in.shellDiameter, sep);
-  c.Di = ParseNumber(in.tubeDiameter, sep);
+  c.Di = ParseNumber(in.tubeInsideDiameter, sep);
   c.clearance = ParseNumber(in.clearance, sep);
   c.Tin = ParseNumber(in.innerTemperature, sep);
   c.Tout = ParseNumber(in.outerTemperature, sep);

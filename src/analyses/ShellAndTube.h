@@ -32,13 +32,13 @@ struct ShellAndTubeInputs {
 
   // Pressure-drop dialog, read only with pressureDrops.
   int innerTubeType = 0;                // RadioGroup1 "Type of inner tube"
-  std::string tubeInletPipeDiameter;    // Edit1, pipe into the tube-side header
-  std::string tubeOutletPipeDiameter;   // Edit2, pipe out of the tube-side header
+  std::string inletPipeDiameter;        // Edit1, pipe into the tube-side header
+  std::string outletPipeDiameter;       // Edit2, pipe out of the tube-side header
   std::string shellInletPipeDiameter;   // Edit3, pipe into the shell-side header
   std::string shellOutletPipeDiameter;  // Edit4, pipe out of the shell-side header
 
   std::string shellDiameter;       // Edit16, Ds
-  std::string tubeDiameter;        // Edit17, Di
+  std::string tubeInsideDiameter;  // Edit17, Di
   std::string clearance;           // Edit18
   std::string baffles;             // Edit25, Nb (a real number)
   std::string centralBaffleSpace;  // Edit26, Lb
@@ -55,6 +55,8 @@ struct ShellAndTubeInputs {
   FluidDataTexts outerFluidData;  // Other2dlg Edit1..Edit4
 
   char decimalSeparator = '.';
+
+  bool operator==(const ShellAndTubeInputs&) const = default;
 };
 
 // The working record of one run.

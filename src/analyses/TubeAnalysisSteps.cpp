@@ -1,5 +1,8 @@
 #include "analyses/TubeAnalysisSteps.h"
 
+#include <cmath>
+
+#include "analyses/AnalysisMessages.h"
 #include "analyses/Materials.h"
 #include "common/Errors.h"
 #include "common/FloatingPoint.h"
@@ -55,8 +58,23 @@ FluidProperties InletFluidProperties(FluidKind kind, double temperature,
   return properties;
 }
 
-void SetFluidProperties(DesignResult& result, const FluidProperties& inner,
-                        const FluidProperties& outer) {
+DesignResult RatingResult(const RatingFigures& figures, const ThermalPassResult& thermal,
+                          const PressureDropPair& drops, const FluidProperties& inner,
+                          const FluidProperties& outer, const RatingTemperatures& temperatures) {
+  DesignResult result;
+  result.innerMassFlow = figures.innerMassFlow;
+  result.outerMassFlow = figures.outerMassFlow;
+  result.innerReynolds = figures.innerReynolds;
+  result.outerReynolds = figures.outerReynolds;
+  result.surfaceArea = figures.surfaceArea;
+  result.innerFilmCoefficient = figures.innerFilmCoefficient;
+  result.outerFilmCoefficient = figures.outerFilmCoefficient;
+  result.overallCoefficient = figures.overallCoefficient;
+  result.heatTransferRate = thermal.heatTransferRate;
+  result.coldOutletTemperature = thermal.coldOutletTemperature;
+  result.hotOutletTemperature = thermal.hotOutletTemperature;
+  result.innerPressureDrop = drops.inner;
+  result.outerPressureDrop = drops.outer;
   result.innerDensity = inner.density;
   result.outerDensity = outer.density;
   result.innerPrandtl = inner.prandtl;
@@ -65,6 +83,49 @@ void SetFluidProperties(DesignResult& result, const FluidProperties& inner,
   result.outerViscosity = outer.viscosity;
   result.innerConductivity = inner.conductivity;
   result.outerConductivity = outer.conductivity;
+  result.innerInletTemperature = temperatures.innerEntered;
+  result.outerInletTemperature = temperatures.outerEntered;
+  result.innerPropertyTemperature = temperatures.innerProperty;
+  result.outerPropertyTemperature = temperatures.outerProperty;
+  return result;
+}
+
+bool IterationDidNotSettle(Messages& messages, bool& resultsFlag) {
+  ShowChecked(messages, MessageKind::Error, std::string(kIterationDidNotSettleMessage));
+  resultsFlag = false;
+  return false;
+}
+
+bool SettledAgainstColdExit(const Outlets& previous, const Outlets& now, const StreamRoles& roles) {
+  const double eh = std::fabs((now.hot - previous.hot) / (roles.hotInlet - previous.cold));
+  const double ec = std::fabs((now.cold - previous.cold) / (roles.coldInlet - previous.cold));
+  CheckArithmetic();
+  return eh < 0.001 && ec < 0.001;
+}
+
+bool SettledAgainstOwnSpan(const Outlets& previous, const Outlets& now, const StreamRoles& roles) {
+  const double eh = std::fabs((now.hot - previous.hot) / (roles.hotInlet - previous.hot));
+  const double ec = std::fabs((now.cold - previous.cold) / (roles.coldInlet - previous.cold));
+  CheckArithmetic();
+  return eh < 0.001 && ec < 0.001;
+}
+
+namespace {
+
+// |change / (inlet - previous exit)|, zero when nothing changed.
+double ChangeUnlessZero(double exit, double previousExit, double inlet) {
+  const double change = exit - previousExit;
+  if (change == 0)
+    return 0;
+  return std::fabs(change / (inlet - previousExit));
+}
+
+}  // namespace
+
+bool SettledUnlessMoving(const Outlets& previous, const Outlets& now, const StreamRoles& roles) {
+  const double errHot = ChangeUnlessZero(now.hot, previous.hot, roles.hotInlet);
+  const double errCold = ChangeUnlessZero(now.cold, previous.cold, roles.coldInlet);
+  return !(errHot >= 0.001 || errCold >= 0.001);
 }
 
 StreamRoles AssignRoles(double innerInlet, double outerInlet, double innerFlow, double outerFlow,

@@ -12,6 +12,7 @@
 #include "analyses/PressureDrops.h"
 #include "common/Messages.h"
 #include "ntu/Effectiveness.h"
+#include "properties/Correlations.h"
 #include "properties/FluidTables.h"
 
 namespace calvora {
@@ -37,11 +38,6 @@ FluidProperties InletFluidProperties(FluidKind kind, double temperature,
                                      const FluidDataTexts& fluidData, char decimalSeparator,
                                      std::string_view rangeMessage, Messages& messages,
                                      bool& resultsFlag);
-
-// Writes the density, Prandtl number, viscosity and conductivity of both sides
-// into the result handed to the design results screen.
-void SetFluidProperties(DesignResult& result, const FluidProperties& inner,
-                        const FluidProperties& outer);
 
 // Hot and cold roles of the heat balance, fixed by the first thermal pass: the
 // inner fluid is hot when its inlet is not colder than the outer fluid's.
@@ -71,5 +67,107 @@ struct ThermalPassResult {
 ThermalPassResult ThermalPass(const StreamRoles& roles, double area, double overallCoefficient,
                               FlowArrangement arrangement, CrossFlowMixing mixing,
                               double& effectiveness, Messages& messages);
+
+// The two exit temperatures of a thermal pass.
+struct Outlets {
+  double hot = 0;   // Th2
+  double cold = 0;  // Tc2
+};
+
+// Whether the exit temperatures have settled after a pass, from those before
+// and after it and the inlets of `roles`. Each analysis passes its own rule.
+using SettleRule = bool (*)(const Outlets& previous, const Outlets& now, const StreamRoles& roles);
+
+// Double pipe: both changes below 0.001 of a span that for both streams ends
+// at the previous cold exit; an arithmetic failure (no heat moves: 0/0) ends
+// the run.
+bool SettledAgainstColdExit(const Outlets& previous, const Outlets& now, const StreamRoles& roles);
+// Cross flow and compact: both changes below 0.001 of their own stream's span
+// from the inlet to the previous exit; an arithmetic failure ends the run.
+bool SettledAgainstOwnSpan(const Outlets& previous, const Outlets& now, const StreamRoles& roles);
+// Shell and tube: as the own span, but a change of zero has settled (also when
+// no heat moves and the span is zero too), and a change that is not a number
+// does not hold the iteration up.
+bool SettledUnlessMoving(const Outlets& previous, const Outlets& now, const StreamRoles& roles);
+
+// One fluid of the property iteration: its kind, its property temperature and
+// the properties evaluated there.
+struct IteratedFluid {
+  FluidKind kind;
+  double& temperature;
+  FluidProperties& properties;
+};
+
+// The exit temperatures of a thermal pass.
+inline Outlets OutletsOf(const ThermalPassResult& pass) {
+  return {pass.hotOutletTemperature, pass.coldOutletTemperature};
+}
+
+// How a property iteration stops: its rule, its pass limit, and where it
+// counts the passes that reached the rule.
+struct SettleLimits {
+  SettleRule settled;
+  int passLimit;
+  int& passes;
+};
+
+// Shows kIterationDidNotSettleMessage as an error and clears resultsFlag;
+// returns false, for the caller to end its run.
+bool IterationDidNotSettle(Messages& messages, bool& resultsFlag);
+
+// The property iteration of the ratings: the property temperatures are
+// weighted from `outlets`, then, at most passLimit times, both fluids'
+// properties are evaluated at them, `rate` re-rates the exchanger with them
+// (coefficients and one thermal pass) and returns the new exit temperatures,
+// the property temperatures are weighted from those, and the rule decides
+// whether to stop. When the pass limit ends the iteration unsettled, it says
+// so (IterationDidNotSettle) and returns false.
+template <class Rate>
+bool SettleOutlets(const StreamRoles& roles, IteratedFluid inner, IteratedFluid outer,
+                   Outlets outlets, const SettleLimits& limits, Messages& messages,
+                   bool& resultsFlag, Rate&& rate) {
+  auto weigh = [&] {
+    PropertyTemperatures(inner.temperature, outer.temperature, roles.coldInlet, roles.hotInlet,
+                         outlets.hot, outlets.cold);
+  };
+  weigh();
+  for (int pass = 0; pass < limits.passLimit; ++pass) {
+    const Outlets previous = outlets;
+    FluidPropertiesAt(inner.kind, inner.temperature, inner.properties);
+    FluidPropertiesAt(outer.kind, outer.temperature, outer.properties);
+    outlets = rate();
+    weigh();
+    const bool done = limits.settled(previous, outlets, roles);
+    ++limits.passes;
+    if (done)
+      return true;
+  }
+  return IterationDidNotSettle(messages, resultsFlag);
+}
+
+// What a rating hands to the design results screen besides the thermal pass,
+// the pressure drops and the fluid properties.
+struct RatingFigures {
+  double innerMassFlow = 0, outerMassFlow = 0;
+  double innerReynolds = 0, outerReynolds = 0;
+  double surfaceArea = 0;
+  double innerFilmCoefficient = 0, outerFilmCoefficient = 0, overallCoefficient = 0;
+};
+struct PressureDropPair {
+  double inner = 0;
+  double outer = 0;
+};
+// The inlet temperatures as entered and the property temperatures of the last pass.
+struct RatingTemperatures {
+  double innerEntered = 0;
+  double outerEntered = 0;
+  double innerProperty = 0;
+  double outerProperty = 0;
+};
+
+// The result record of a rating, filled from its parts.
+DesignResult RatingResult(const RatingFigures& figures, const ThermalPassResult& thermal,
+                          const PressureDropPair& drops, const FluidProperties& inner,
+                          const FluidProperties& outer, const RatingTemperatures& temperatures);
 
 }  // namespace calvora

@@ -15,7 +15,7 @@ inline constexpr std::string_view kResultsCaption = "Calvora  v1.0";  // two bla
 inline constexpr std::string_view kHeading =
     "Please pick one of the following types of heat exchanger and then enter the required data :";
 
-// Notebook pages, in notebook order; OK compares the showing page's caption with them.
+// Notebook pages, in notebook order (DesignPage order).
 inline constexpr std::string_view kDoublePipePage = "Double pipe";
 inline constexpr std::string_view kCrossFlowPage = "Cross Flow";
 inline constexpr std::string_view kShellAndTubePage = "Shell and Tube";
@@ -63,56 +63,11 @@ inline constexpr std::string_view kOuterLiquidCaption = "Outer liquid :";
 inline constexpr std::string_view kInnerLiquidTempCaption = "Inner liquid Temp. :";
 inline constexpr std::string_view kOuterLiquidTempCaption = "Outer liquid temp. :";
 
-// One edit box of a page with its prompt; `promptName` is the objectName of the prompt.
-struct EntryRow {
-  std::string_view editName;
-  std::string_view promptName;
-  std::string_view caption;
-};
+// The captions of the entries, choices and boxes of the pages and dialogs are
+// in their rows, in design/DesignFields.h.
 
-inline constexpr std::array<EntryRow, 7> kDoublePipeEntries = {{
-    {"Edit1", "Edit1Prompt", "Inside diameter of the inner tube ( m ) :"},
-    {"Edit2", "Edit2Prompt", "Outside diameter of the inner tube ( m ) :"},
-    {"Edit3", "Edit3Prompt", "Inside diameter of the outer tube ( m ) :"},
-    {"Edit4", "Edit4Prompt", "Outside diameter of the outer tube ( m ) :"},
-    {"Edit5", "Edit5Prompt", "Length of the inner tubes ( m ) :"},
-    {"Edit6", "Edit6Prompt", "Mass flow rate of the inner fluid ( kg/sec ) :"},
-    {"Edit7", "Edit7Prompt", "Mass flow rate of the outer fluid ( kg/sec ) :"},
-}};
-
-inline constexpr std::array<EntryRow, 8> kCrossFlowEntries = {{
-    {"Edit8", "Edit8Prompt", "Inside diameter of a tube ( m ) :"},
-    {"Edit9", "Edit9Prompt", "Outside diameter of a tube ( m ) :"},
-    {"Edit10", "Edit10Prompt", "Number of rows normal to the flow :"},
-    {"Edit11", "Edit11Prompt", "Number of rows parallel to the flow :"},
-    {"Edit12", "Edit12Prompt", "The total number of tubes :"},
-    {"Edit13", "Edit13Prompt", "The length of each tube ( m ) :"},
-    {"Edit14", "Edit14Prompt", "Total mass flow rate of the inner fluid ( kg/sec ) :"},
-    {"Edit15", "Edit15Prompt", "Total mass flow rate of the outer fluid ( kg/sec ) :"},
-}};
-
-inline constexpr std::array<EntryRow, 8> kShellAndTubeEntries = {{
-    {"Edit16", "Edit16Prompt", "Internal diameter of the shell (>0.205,<1.524):"},
-    {"Edit17", "Edit17Prompt", "Internal diameter of the tubes (<0.015875m):"},
-    {"Edit18", "Edit18Prompt", "Minimum clearance between tubes and shell (m):"},
-    {"Edit25", "Edit25Prompt", "Number of baffles"},
-    {"Edit26", "Edit26Prompt", "Central baffle space (m) :"},
-    {"Edit27", "Edit27Prompt", "Inlet or outlet baffle space (m) :"},
-    {"Edit31", "Edit31Prompt", "Total mass flow rate of inner fluid (Kg/s):"},
-    {"Edit32", "Edit32Prompt", "Mass flow rate of the outer fluid (> 1Kg/s) :"},
-}};
 // Second line of the "Number of baffles" prompt.
 inline constexpr std::string_view kBafflesRange = "(from 4 to 31) :";
-
-inline constexpr std::array<EntryRow, 7> kCompactEntries = {{
-    {"Edit40", "Edit40Prompt", "Internal diameter of one of the tubes (m) :"},
-    {"Edit39", "Edit39Prompt", "Mass flow rate of the internal fluid (kg/s) :"},
-    {"Edit38", "Edit38Prompt", "Mass flow rate of the outer fluid (kg/s) :"},
-    {"Edit37", "Edit37Prompt", "Number of tubes in the bunch :"},
-    {"Edit41", "Edit41Prompt", "Number of rows parallel to flow :"},
-    {"Edit42", "Edit42Prompt", "Number of rows normal to the flow :"},
-    {"Edit36", "Edit36Prompt", "Length of one of the tubes (m) :"},
-}};
 
 inline constexpr std::string_view kArrangementButtonText =
     "Don't forget to press here and choose the correct arrangement of the exchanger!";
@@ -220,30 +175,9 @@ inline constexpr std::string_view kPressureDropsGroup = "Pressure drops";
 inline constexpr std::string_view kFluidPropertiesGroup = "Fluid properties";
 inline constexpr std::string_view kInletTemperaturesGroup = "Inlet temperatures";
 
-// Results fields 1 to 13 and 22, 23 with their captions, in field order.
-inline constexpr std::array<EntryRow, 13> kResultRows = {{
-    {"Edit1", "Edit1Prompt", "Mass flow rate of the inner fluid (kg/s):"},
-    {"Edit2", "Edit2Prompt", "Mass flow rate of the outer fluid (kg/s):"},
-    {"Edit3", "Edit3Prompt", "Reynolds number of inner fluid :"},
-    {"Edit4", "Edit4Prompt", "Reynold number of the outer fluid :"},
-    {"Edit5", "Edit5Prompt", "Total surface area(based on internal Dia.) :"},
-    {"Edit6", "Edit6Prompt", "Coefficient of heat transfer for inner fluid :"},
-    {"Edit7", "Edit7Prompt", "Coefficient of heat transfer for outer fluid :"},
-    {"Edit8", "Edit8Prompt", "Overall heat transfer coefficient :"},
-    {"Edit9", "Edit9Prompt", "The overall heat transfer ( W ) :"},
-    {"Edit10", "Edit10Prompt", "Exit temperature of the cold fluid (deg.c) :"},
-    {"Edit11", "Edit11Prompt", "Exit temperature of the hot fluid (deg.c) :"},
-    {"Edit12", "Edit12Prompt", "Inner fluid ( Pa ) :"},
-    {"Edit13", "Edit13Prompt", "Outer fluid ( Pa ) :"},
-}};
-inline constexpr std::array<EntryRow, 2> kInletTemperatureRows = {{
-    {"Edit22", "Edit22Prompt", "Inner fluid :"},
-    {"Edit23", "Edit23Prompt", "Outer fluid :"},
-}};
+// The captions of the fields are in their rows, in design/DesignFields.h.
 inline constexpr std::string_view kInnerColumn = "Inner";
 inline constexpr std::string_view kOuterColumn = "Outer";
-inline constexpr std::array<std::string_view, 4> kPropertyRows = {
-    "Density :", "Prandtl No.:", "Viscosity :", "Conductivity:"};
 
 // ---- design report ---------------------------------------------------------
 

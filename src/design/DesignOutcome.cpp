@@ -38,31 +38,26 @@ RunEnding RunGuarded(Messages& sink, const std::function<void(Messages&)>& work)
 }
 
 bool IterationChosen(const DesignInputs& inputs) {
-  if (const auto* compact = std::get_if<CompactInputs>(&inputs))
-    return compact->iterate;
-  return std::visit(
-      [](const auto& in) {
-        if constexpr (requires { in.iteration; })
-          return in.iteration;
-        else
-          return false;
-      },
-      inputs);
+  return std::visit([](const auto& in) { return in.iteration; }, inputs);
+}
+
+design::DesignPage PageOf(const DesignInputs& inputs) {
+  return design::kDesignPages[inputs.index()];
 }
 
 bool PressureDropsChosen(const DesignInputs& inputs) {
   return std::visit([](const auto& in) { return in.pressureDrops; }, inputs);
 }
 
-bool FieldVisible(FieldShown shown, bool iteration, bool pressureDrops) {
+bool FieldVisible(Shown shown, bool iteration, bool pressureDrops) {
   switch (shown) {
-    case FieldShown::Always:
+    case Shown::Always:
       return true;
-    case FieldShown::WithIteration:
+    case Shown::WithIteration:
       return iteration;
-    case FieldShown::WithoutIteration:
+    case Shown::WithoutIteration:
       return !iteration;
-    case FieldShown::WithPressureDrops:
+    case Shown::WithPressureDrops:
       return pressureDrops;
   }
   return false;
@@ -91,6 +86,7 @@ char SeparatorOf(const DesignInputs& inputs) {
 
 DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink) {
   DesignOutcome outcome;
+  outcome.inputs = inputs;
   bool resultsFlag = false;
   outcome.ending = RunGuarded(sink, [&](Messages& messages) {
     const DesignRun run = Analyse(inputs, messages);
@@ -105,27 +101,26 @@ DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink) {
     outcome.ending = RunEnding::FailedCheck;
     return outcome;
   }
-  return ResultsOutcome(outcome.result, IterationChosen(inputs), PressureDropsChosen(inputs),
-                        SeparatorOf(inputs));
+  return ResultsOutcome(inputs, outcome.result);
 }
 
-DesignOutcome ResultsOutcome(const DesignResult& result, bool iteration, bool pressureDrops,
-                             char decimalSeparator) {
+DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result) {
   // Formatting is display work, not part of the calculation: it leaves the
   // arithmetic flags as it found them.
   PreservedArithmeticFlags keep;
+  const bool iteration = IterationChosen(inputs);
+  const bool pressureDrops = PressureDropsChosen(inputs);
+  const char separator = SeparatorOf(inputs);
   DesignOutcome outcome;
+  outcome.inputs = inputs;
   outcome.result = result;
   for (int i = 0; i < kDesignResultFieldCount; ++i) {
-    const DesignResultField& f = kDesignResultFields[i];
-    const double value = result.*f.value;
+    const auto& f = design::kDesignResultFields[i];
+    const double value = f.value(result);
     outcome.fieldTexts[i] =
-        FormatFixed(f.absolute ? std::fabs(value) : value, f.precision, f.digits, decimalSeparator);
+        FormatFixed(f.absolute ? std::fabs(value) : value, f.precision, f.digits, separator);
     outcome.fieldVisible[i] = FieldVisible(f.shown, iteration, pressureDrops);
   }
-  outcome.groupVisible[static_cast<int>(ResultGroup::HeatTransfer)] = iteration;
-  outcome.groupVisible[static_cast<int>(ResultGroup::PressureDrops)] = pressureDrops;
-  outcome.groupVisible[static_cast<int>(ResultGroup::InletTemperatures)] = !iteration;
   return outcome;
 }
 

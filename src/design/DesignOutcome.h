@@ -11,6 +11,7 @@
 #include "analyses/DesignResult.h"
 #include "analyses/DoublePipe.h"
 #include "analyses/ShellAndTube.h"
+#include "design/DesignFields.h"
 
 namespace calvora {
 
@@ -26,75 +27,31 @@ enum class RunEnding {
   MissingSelection,    // a choice the analysis needed has no selection
 };
 
-// When a results field (and its group) is visible: the heat-transfer group only
-// with the iteration box, the inlet-temperature group only without it, the
-// pressure-drop group only with the pressure-drop box.
-enum class FieldShown { Always, WithIteration, WithoutIteration, WithPressureDrops };
-
-// One field of the design results screen: its objectName, the value it shows,
-// the display format (significant digits, decimals), whether the value is shown
-// without its sign, and when it is visible.
-struct DesignResultField {
-  std::string_view objectName;
-  double DesignResult::*value;
-  int precision;
-  int digits;
-  bool absolute;
-  FieldShown shown;
-};
-
-inline constexpr int kDesignResultFieldCount = 23;
-
-// The fields Edit1 to Edit23, in order.
-inline constexpr std::array<DesignResultField, kDesignResultFieldCount> kDesignResultFields = {{
-    {"Edit1", &DesignResult::innerMassFlow, 10, 4, true, FieldShown::Always},
-    {"Edit2", &DesignResult::outerMassFlow, 10, 4, true, FieldShown::Always},
-    {"Edit3", &DesignResult::innerReynolds, 10, 4, true, FieldShown::Always},
-    {"Edit4", &DesignResult::outerReynolds, 10, 4, true, FieldShown::Always},
-    {"Edit5", &DesignResult::surfaceArea, 10, 4, true, FieldShown::Always},
-    {"Edit6", &DesignResult::innerFilmCoefficient, 10, 4, true, FieldShown::Always},
-    {"Edit7", &DesignResult::outerFilmCoefficient, 10, 4, true, FieldShown::Always},
-    {"Edit8", &DesignResult::overallCoefficient, 10, 4, true, FieldShown::Always},
-    {"Edit9", &DesignResult::heatTransferRate, 10, 3, true, FieldShown::WithIteration},
-    {"Edit10", &DesignResult::coldOutletTemperature, 10, 3, false, FieldShown::WithIteration},
-    {"Edit11", &DesignResult::hotOutletTemperature, 10, 3, false, FieldShown::WithIteration},
-    {"Edit12", &DesignResult::innerPressureDrop, 10, 4, true, FieldShown::WithPressureDrops},
-    {"Edit13", &DesignResult::outerPressureDrop, 10, 4, true, FieldShown::WithPressureDrops},
-    {"Edit14", &DesignResult::innerDensity, 4, 6, true, FieldShown::Always},
-    {"Edit15", &DesignResult::outerDensity, 4, 6, true, FieldShown::Always},
-    {"Edit16", &DesignResult::innerPrandtl, 4, 6, true, FieldShown::Always},
-    {"Edit17", &DesignResult::outerPrandtl, 4, 6, true, FieldShown::Always},
-    {"Edit18", &DesignResult::innerViscosity, 6, 6, true, FieldShown::Always},
-    {"Edit19", &DesignResult::outerViscosity, 6, 6, true, FieldShown::Always},
-    {"Edit20", &DesignResult::innerConductivity, 4, 6, true, FieldShown::Always},
-    {"Edit21", &DesignResult::outerConductivity, 4, 6, true, FieldShown::Always},
-    {"Edit22", &DesignResult::innerInletTemperature, 10, 2, false, FieldShown::WithoutIteration},
-    {"Edit23", &DesignResult::outerInletTemperature, 10, 2, false, FieldShown::WithoutIteration},
-}};
-
-// The results groups that can be hidden (the flow-conditions and fluid-property
-// groups are always visible).
-enum class ResultGroup { HeatTransfer, PressureDrops, InletTemperatures };
-inline constexpr int kResultGroupCount = 3;
+using design::kDesignResultFieldCount;
+using fields::Shown;
 
 // The page's input record: one of the four analyses.
 using DesignInputs =
     std::variant<DoublePipeInputs, CrossFlowInputs, ShellAndTubeInputs, CompactInputs>;
 
-// Everything the results screen needs from one run. With an ending other than
-// Results the texts are empty and nothing is visible; the screen leaves its
-// fields as they were.
+// The page a record belongs to.
+design::DesignPage PageOf(const DesignInputs& inputs);
+
+// Everything the results screen and the report need from one run: the record
+// it ran on, and per row of kDesignResultFields its text and whether it is
+// shown. With an ending other than Results the texts are empty and nothing is
+// visible; the screen leaves its fields as they were.
 struct DesignOutcome {
   RunEnding ending = RunEnding::Results;
+  DesignInputs inputs;
   DesignResult result;
-  std::array<std::string, kDesignResultFieldCount> fieldTexts;  // Edit1..Edit23
+  std::array<std::string, kDesignResultFieldCount> fieldTexts;  // by row of kDesignResultFields
   std::array<bool, kDesignResultFieldCount> fieldVisible{};
-  std::array<bool, kResultGroupCount> groupVisible{};  // indexed by ResultGroup
 
   bool showsResults() const { return ending == RunEnding::Results; }
-  const std::string& text(int fieldNumber) const { return fieldTexts[fieldNumber - 1]; }
-  bool visible(int fieldNumber) const { return fieldVisible[fieldNumber - 1]; }
-  bool visible(ResultGroup group) const { return groupVisible[static_cast<int>(group)]; }
+  // The text and visibility of the field with `key` (a key of kDesignResultFields).
+  const std::string& text(std::string_view key) const { return fieldTexts[design::ResultRow(key)]; }
+  bool visible(std::string_view key) const { return fieldVisible[design::ResultRow(key)]; }
 };
 
 // Runs `work` as a calculation: with clean arithmetic flags (the caller's are
@@ -109,16 +66,16 @@ RunEnding RunGuarded(Messages& sink, const std::function<void(Messages&)>& work)
 // the record's decimal separator) and what is visible.
 DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink);
 
-// The outcome of a run that ended with `result` and its results flag set: the
-// field texts with `decimalSeparator`, and what the two boxes make visible.
-DesignOutcome ResultsOutcome(const DesignResult& result, bool iteration, bool pressureDrops,
-                             char decimalSeparator);
+// The outcome of a run of `inputs` that ended with `result` and its results
+// flag set: the field texts with the record's decimal separator, and what its
+// two boxes make visible.
+DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result);
 
 // The iteration and pressure-drop boxes of a page's record.
 bool IterationChosen(const DesignInputs& inputs);
 bool PressureDropsChosen(const DesignInputs& inputs);
 
 // Whether a field is visible for the given boxes.
-bool FieldVisible(FieldShown shown, bool iteration, bool pressureDrops);
+bool FieldVisible(Shown shown, bool iteration, bool pressureDrops);
 
 }  // namespace calvora

@@ -1,9 +1,12 @@
 #include "design/DesignReport.h"
 
+#include <algorithm>
+#include <span>
 #include <string_view>
 
 #include "analyses/CompactSurfaces.h"
 #include "design/DesignCaptions.h"
+#include "design/DesignFields.h"
 
 namespace calvora {
 
@@ -22,9 +25,34 @@ void AddBlank(Lines& lines, int count) {
     lines.emplace_back();
 }
 
-// A caption line: caption, separator, text.
-void AddEntry(Lines& lines, const ReportEntry& entry, std::string_view separator = "   ") {
-  lines.push_back(entry.caption + std::string(separator) + entry.text);
+// The caption of the row `key` of `rows`.
+template <class R, std::size_t N>
+std::string_view CaptionOf(const std::array<fields::InputField<R>, N>& rows, std::string_view key) {
+  return fields::FindField(rows, key)->caption;
+}
+
+// The record's text of the row `key`.
+template <class R, std::size_t N>
+std::string TextOf(const std::array<fields::InputField<R>, N>& rows, const R& in,
+                   std::string_view key) {
+  R copy = in;
+  return fields::FindField(rows, key)->text(copy);
+}
+
+// A caption line of the row `key`: caption, separator, text as typed.
+template <class R, std::size_t N>
+void AddEntry(Lines& lines, const std::array<fields::InputField<R>, N>& rows, const R& in,
+              std::string_view key, std::string_view separator = "   ") {
+  lines.push_back(std::string(CaptionOf(rows, key)) + std::string(separator) +
+                  TextOf(rows, in, key));
+}
+
+// The rows of the page's entry grid, in screen order.
+template <class R, std::size_t N>
+void AddEntryGrid(Lines& lines, const std::array<fields::InputField<R>, N>& rows, const R& in,
+                  std::size_t count) {
+  for (const auto& row : std::span(rows).first(count))
+    AddEntry(lines, rows, in, row.key);
 }
 
 template <std::size_t N>
@@ -33,61 +61,66 @@ void AddSentence(Lines& lines, const std::array<std::string_view, N>& sentences,
     Add(lines, sentences[index]);
 }
 
-void AddFluids(Lines& lines, const ReportFluids& fluids) {
-  AddSentence(lines, dt::kInnerFluidSentences, fluids.innerFluid);
-  lines.push_back(" " + fluids.innerTemperature.caption + "   " + fluids.innerTemperature.text);
-  AddSentence(lines, dt::kOuterFluidSentences, fluids.outerFluid);
-  lines.push_back(" " + fluids.outerTemperature.caption + "   " + fluids.outerTemperature.text);
-  AddSentence(lines, dt::kMaterialSentences, fluids.material);
+template <class R, std::size_t N>
+void AddFluids(Lines& lines, const std::array<fields::InputField<R>, N>& rows, const R& in) {
+  AddSentence(lines, dt::kInnerFluidSentences, in.innerFluid);
+  lines.push_back(" " + std::string(CaptionOf(rows, "innerTemperature")) + "   " +
+                  in.innerTemperature);
+  AddSentence(lines, dt::kOuterFluidSentences, in.outerFluid);
+  lines.push_back(" " + std::string(CaptionOf(rows, "outerTemperature")) + "   " +
+                  in.outerTemperature);
+  AddSentence(lines, dt::kMaterialSentences, in.material);
 }
 
-void AddDoublePipe(Lines& lines, const DoublePipeReport& page) {
+void AddPage(Lines& lines, const DoublePipeInputs& in) {
   Add(lines, dt::kReportDoublePipeType);
-  for (const ReportEntry& entry : page.entries)
-    AddEntry(lines, entry);
-  if (page.iteration)
-    AddSentence(lines, dt::kReportFlowConditionSentences, page.flowCondition);
-  AddFluids(lines, page.fluids);
+  AddEntryGrid(lines, dt::kDoublePipeFields, in, dt::kDoublePipeEntryCount);
+  if (in.iteration)
+    AddSentence(lines, dt::kReportFlowConditionSentences, in.flowCondition);
+  AddFluids(lines, dt::kDoublePipeFields, in);
 }
 
-void AddCrossFlow(Lines& lines, const CrossFlowReport& page) {
+void AddPage(Lines& lines, const CrossFlowInputs& in) {
   Add(lines, dt::kReportCrossFlowType);
-  for (const ReportEntry& entry : page.entries)
-    AddEntry(lines, entry);
-  if (page.arrangement == 0) {
+  AddEntryGrid(lines, dt::kCrossFlowFields, in, dt::kCrossFlowEntryCount);
+  if (in.arrangement == 0) {
     Add(lines, dt::kReportInLine);
-    lines.push_back(std::string(dt::kReportHorizontalSpacing) + page.inLineSp);
-    lines.push_back(std::string(dt::kReportInLineVerticalSpacing) + page.inLineSn);
-  } else if (page.arrangement == 1) {
+    lines.push_back(std::string(dt::kReportHorizontalSpacing) + in.inLinePitchParallel);
+    lines.push_back(std::string(dt::kReportInLineVerticalSpacing) + in.inLinePitchNormal);
+  } else if (in.arrangement == 1) {
     Add(lines, dt::kReportStaggered);
-    lines.push_back(std::string(dt::kReportHorizontalSpacing) + page.staggeredSp);
-    lines.push_back(std::string(dt::kReportStaggeredVerticalSpacing) + page.staggeredSn);
+    lines.push_back(std::string(dt::kReportHorizontalSpacing) + in.staggeredPitchParallel);
+    lines.push_back(std::string(dt::kReportStaggeredVerticalSpacing) + in.staggeredPitchNormal);
   }
-  AddFluids(lines, page.fluids);
+  AddFluids(lines, dt::kCrossFlowFields, in);
 }
 
-void AddShellAndTube(Lines& lines, const ShellAndTubeReport& page) {
+void AddPage(Lines& lines, const ShellAndTubeInputs& in) {
+  const auto& rows = dt::kShellAndTubeFields;
   Add(lines, dt::kReportShellAndTubeType);
-  lines.push_back(std::string(dt::kReportShellDiameter) + page.shellDiameter);
-  lines.push_back(std::string(dt::kReportTubeDiameter) + page.tubeDiameter);
-  AddEntry(lines, page.clearance);
-  AddEntry(lines, page.baffles, " :   ");
-  AddEntry(lines, page.centralSpace);
-  AddEntry(lines, page.endSpace);
-  lines.push_back(std::string(dt::kReportInnerFlow) + page.innerFlow);
-  lines.push_back(std::string(dt::kReportOuterFlow) + page.outerFlow);
+  lines.push_back(std::string(dt::kReportShellDiameter) + in.shellDiameter);
+  lines.push_back(std::string(dt::kReportTubeDiameter) + in.tubeInsideDiameter);
+  AddEntry(lines, rows, in, "clearance");
+  AddEntry(lines, rows, in, "baffles", " :   ");
+  AddEntry(lines, rows, in, "centralBaffleSpace");
+  AddEntry(lines, rows, in, "endBaffleSpace");
+  lines.push_back(std::string(dt::kReportInnerFlow) + in.innerMassFlow);
+  lines.push_back(std::string(dt::kReportOuterFlow) + in.outerMassFlow);
   Add(lines, dt::kReportArrangementHeading);
-  if (page.layoutChosen)
-    lines.push_back(page.layoutCaption + " " + page.layoutLine);
-  AddFluids(lines, page.fluids);
+  const auto chosen = std::ranges::find(in.arrangement, true);
+  if (chosen != in.arrangement.end()) {
+    const dt::LayoutText& layout = dt::kLayoutTexts[chosen - in.arrangement.begin()];
+    lines.push_back(std::string(layout.firstLine) + " " + std::string(layout.secondLine));
+  }
+  AddFluids(lines, rows, in);
 }
 
-void AddCompact(Lines& lines, const CompactReport& page) {
+void AddPage(Lines& lines, const CompactInputs& in) {
   Add(lines, dt::kReportCompactType);
   AddBlank(lines, 1);
   // An index outside the list, like the empty separator item, has six empty texts.
   std::array<std::string_view, 6> s{};
-  if (const TubeFinSurface* surface = CompactSurfaceAt(page.surface))
+  if (const TubeFinSurface* surface = CompactSurfaceAt(in.surface))
     s = surface->reportTexts;
   auto join = [](std::initializer_list<std::string_view> parts) {
     std::string line;
@@ -100,58 +133,43 @@ void AddCompact(Lines& lines, const CompactReport& page) {
       join({dt::kReportVerticalSpacing, s[2], dt::kReportHorizontalSpacingCompact, s[3]}));
   lines.push_back(join({dt::kReportHydraulicDiameter, s[4], dt::kReportFinThickness, s[5]}));
   AddBlank(lines, 1);
-  for (const ReportEntry& entry : page.entries)
-    AddEntry(lines, entry);
-  AddFluids(lines, page.fluids);
+  AddEntryGrid(lines, dt::kCompactFields, in, dt::kCompactEntryCount);
+  AddFluids(lines, dt::kCompactFields, in);
 }
 
-void AddOptional(Lines& lines, std::string_view text, const OptionalResult& result) {
-  if (result.visible)
-    lines.push_back(std::string(text) + result.text);
-}
-
-void AddResults(Lines& lines, const ResultsReport& results) {
-  for (const ReportEntry& entry : results.lines)
-    AddEntry(lines, entry, "    ");
-  for (std::size_t row = 0; row < results.rowCaptions.size(); ++row)
-    lines.push_back(results.innerColumn + " Fluid " + results.rowCaptions[row] + "  " +
-                    results.inner[row]);
-  for (std::size_t row = 0; row < results.rowCaptions.size(); ++row)
-    lines.push_back(results.outerColumn + " Fluid " + results.rowCaptions[row] + "  " +
-                    results.outer[row]);
-  AddOptional(lines, dt::kReportInnerInlet, results.innerInlet);
-  AddOptional(lines, dt::kReportOuterInlet, results.outerInlet);
-  AddOptional(lines, dt::kReportHeatTransfer, results.heatTransfer);
-  AddOptional(lines, dt::kReportColdExit, results.coldExit);
-  AddOptional(lines, dt::kReportHotExit, results.hotExit);
-  AddOptional(lines, dt::kReportInnerPressureDrop, results.innerDrop);
-  AddOptional(lines, dt::kReportOuterPressureDrop, results.outerDrop);
+// The fields with a report place, in that order, each while it is visible: a
+// column field as "<column> Fluid <caption>  <text>", a field with a report
+// caption as that caption and the text, any other as its screen caption, four
+// blanks and the text.
+void AddResults(Lines& lines, const DesignOutcome& outcome) {
+  std::array<int, kDesignResultFieldCount> order{};
+  for (int i = 0; i < kDesignResultFieldCount; ++i)
+    order[i] = i;
+  std::ranges::sort(order, {}, [](int i) { return dt::kDesignResultFields[i].reportPlace; });
+  for (int i : order) {
+    const auto& f = dt::kDesignResultFields[i];
+    if (f.reportPlace == 0 || !outcome.fieldVisible[i])
+      continue;
+    const std::string& text = outcome.fieldTexts[i];
+    if (!f.column.empty()) {
+      lines.push_back(std::string(f.column) + " Fluid " + std::string(f.caption) + "  " + text);
+    } else if (!f.reportCaption.empty()) {
+      lines.push_back(std::string(f.reportCaption) + text);
+    } else {
+      lines.push_back(std::string(f.caption) + "    " + text);
+    }
+  }
 }
 
 }  // namespace
 
-std::vector<std::string> DesignPageBlock(const DesignReportSnapshot& snapshot) {
+std::vector<std::string> DesignPageBlock(const DesignInputs& inputs) {
   Lines lines;
-  switch (snapshot.pageIndex) {
-    case 0:
-      AddDoublePipe(lines, snapshot.doublePipe);
-      break;
-    case 1:
-      AddCrossFlow(lines, snapshot.crossFlow);
-      break;
-    case 2:
-      AddShellAndTube(lines, snapshot.shellAndTube);
-      break;
-    case 3:
-      AddCompact(lines, snapshot.compact);
-      break;
-    default:
-      break;
-  }
+  std::visit([&lines](const auto& in) { AddPage(lines, in); }, inputs);
   return lines;
 }
 
-std::vector<std::string> DesignReportLines(const DesignReportSnapshot& snapshot, ReportKind kind) {
+std::vector<std::string> DesignReportLines(const DesignOutcome& outcome, ReportKind kind) {
   Lines lines;
   if (kind == ReportKind::Printed)
     AddBlank(lines, 1);
@@ -160,12 +178,12 @@ std::vector<std::string> DesignReportLines(const DesignReportSnapshot& snapshot,
   AddBlank(lines, 2);
   Add(lines, dt::kReportDataHeading);
   AddBlank(lines, 1);
-  for (std::string& line : DesignPageBlock(snapshot))
+  for (std::string& line : DesignPageBlock(outcome.inputs))
     lines.push_back(std::move(line));
   AddBlank(lines, 3);
   Add(lines, dt::kReportResultsHeading);
   AddBlank(lines, 1);
-  AddResults(lines, snapshot.results);
+  AddResults(lines, outcome);
   if (kind == ReportKind::Saved) {
     AddBlank(lines, 1);
     Add(lines, dt::kReportSavedEnding);
@@ -176,31 +194,6 @@ std::vector<std::string> DesignReportLines(const DesignReportSnapshot& snapshot,
     Add(lines, dt::kReportPrintedEnding2);
   }
   return lines;
-}
-
-ResultsReport ResultsReportOf(const DesignOutcome& outcome) {
-  namespace dt = design;
-  ResultsReport r;
-  for (int number = 3; number <= 8; ++number)
-    r.lines.push_back({std::string(dt::kResultRows[number - 1].caption), outcome.text(number)});
-  r.innerColumn = dt::kInnerColumn;
-  r.outerColumn = dt::kOuterColumn;
-  for (int row = 0; row < 4; ++row) {
-    r.rowCaptions[row] = dt::kPropertyRows[row];
-    r.inner[row] = outcome.text(14 + 2 * row);
-    r.outer[row] = outcome.text(15 + 2 * row);
-  }
-  auto optional = [&outcome](int number) {
-    return OptionalResult{outcome.visible(number), outcome.text(number)};
-  };
-  r.innerInlet = optional(22);
-  r.outerInlet = optional(23);
-  r.heatTransfer = optional(9);
-  r.coldExit = optional(10);
-  r.hotExit = optional(11);
-  r.innerDrop = optional(12);
-  r.outerDrop = optional(13);
-  return r;
 }
 
 }  // namespace calvora

@@ -9,7 +9,6 @@
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
 #include "design/ui/Pressu.h"
-#include "design/ui/ReportInputs.h"
 #include "design/ui/Result2.h"
 #include "design/ui/Stagearr.h"
 #include "shell/Main.h"
@@ -59,10 +58,11 @@ void ConnectDesignDialogs() {
   QObject::connect(Other2dlg, &TDesignDialog::cancelled, screen,
                    &TCombi2Dlg::resetOuterFluidOfShowingPage);
 
-  QObject::connect(screen, &TCombi2Dlg::pressureDataWanted, Pressdlg, [screen](int page) {
-    Pressdlg->prepareForPage(page);
-    screen->openDialog(Pressdlg);
-  });
+  QObject::connect(screen, &TCombi2Dlg::pressureDataWanted, Pressdlg,
+                   [screen](calvora::design::DesignPage page) {
+                     Pressdlg->prepareForPage(page);
+                     screen->openDialog(Pressdlg);
+                   });
   QObject::connect(Pressdlg, &TDesignDialog::cancelled, screen,
                    &TCombi2Dlg::uncheckPressureBoxOfShowingPage);
 
@@ -116,8 +116,6 @@ void ConnectDesignScreens() {
                    });
   QObject::connect(Combi2Dlg, &TCombi2Dlg::quitRequested, Mainform, &QWidget::close);
   ConnectDesignDialogs();
-  Results2->setReportInputs(
-      [] { return DesignReportInputs(Combi2Dlg, Inlinedlg, Staggerdlg, Arrangem); });
   QObject::connect(Results2, &TResults2::closed, Combi2Dlg, &QWidget::show);
   QObject::connect(Results2, &TResults2::quitRequested, Combi2Dlg, [] {
     Combi2Dlg->close();

@@ -33,12 +33,12 @@ std::string Text(double value) {
 // air across the fins.
 CompactInputs WaterCoil() {
   CompactInputs in;
-  in.surfaceIndex = 6;
-  in.innerFluidIndex = kWater;
-  in.outerFluidIndex = kAir;
+  in.surface = 6;
+  in.innerFluid = kWater;
+  in.outerFluid = kAir;
   in.material = 0;  // copper
-  in.insideDiameter = "0.0165";
-  in.tubes = "20";
+  in.tubeInsideDiameter = "0.0165";
+  in.tubeCount = "20";
   in.rowsNormal = "10";
   in.rowsParallel = "2";
   in.length = "0.6";
@@ -79,7 +79,7 @@ TEST_P(CompactRealisticTest, KeepsDefinitionsAndBalances) {
   ASSERT_TRUE(run.resultsFlag);
   EXPECT_TRUE(messages.messages.empty());
 
-  const double Di = std::stod(in.insideDiameter), Nt = std::stod(in.tubes);
+  const double Di = std::stod(in.tubeInsideDiameter), Nt = std::stod(in.tubeCount);
   const double L = std::stod(in.length), mi = std::stod(in.innerMassFlow);
   const double mo = std::stod(in.outerMassFlow);
   const double Ti = std::stod(in.innerTemperature), To = std::stod(in.outerTemperature);
@@ -92,7 +92,7 @@ TEST_P(CompactRealisticTest, KeepsDefinitionsAndBalances) {
   EXPECT_EQ(trace.innerHot, Ti >= To);
   EXPECT_EQ(r.innerPressureDrop > 0, in.pressureDrops);
   EXPECT_EQ(r.outerPressureDrop > 0, in.pressureDrops);
-  if (!in.iterate)
+  if (!in.iteration)
     return;
   // Tube Re with the flow of one tube and the viscosity reported (without the
   // iteration the core pressure drop's own pass moves the properties shown).
@@ -111,7 +111,7 @@ TEST_P(CompactRealisticTest, KeepsDefinitionsAndBalances) {
 
 RealisticCase HotWaterCoilWithIteration() {
   CompactInputs in = WaterCoil();
-  in.iterate = true;
+  in.iteration = true;
   in.pressureDrops = true;
   return {"HotWaterCoilWithIteration", in, &kSaturatedWaterTable, &kAirTable, 385};
 }
@@ -120,10 +120,10 @@ RealisticCase HotWaterCoilWithIteration() {
 // with the core pressure drop's own pass instead of the page's iteration.
 RealisticCase WarmAirOverColdWaterWithoutIteration() {
   CompactInputs in = WaterCoil();
-  in.surfaceIndex = 14;
+  in.surface = 14;
   in.material = 1;  // aluminium
-  in.insideDiameter = "0.0085";
-  in.tubes = "40";
+  in.tubeInsideDiameter = "0.0085";
+  in.tubeCount = "40";
   in.rowsNormal = "20";
   in.rowsParallel = "2";
   in.length = "0.8";
@@ -132,7 +132,7 @@ RealisticCase WarmAirOverColdWaterWithoutIteration() {
   in.innerTemperature = "10";
   in.outerTemperature = "60";
   in.innerTubeType = 1;
-  in.iterate = false;
+  in.iteration = false;
   in.pressureDrops = true;
   return {"WarmAirOverColdWaterWithoutIteration", in, &kSaturatedWaterTable, &kAirTable, 202};
 }
@@ -145,20 +145,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, CompactRealisticTest,
 // ---- checks and edge cases ----------------------------------------------
 
 struct DiameterCase {
-  const char* insideDiameter;
+  const char* tubeInsideDiameter;
   bool accepted;
 };
 
 void PrintTo(const DiameterCase& c, std::ostream* os) {
-  *os << "inside diameter " << c.insideDiameter;
+  *os << "inside diameter " << c.tubeInsideDiameter;
 }
 
 class CompactDiameterTest : public ::testing::TestWithParam<DiameterCase> {};
 
 TEST_P(CompactDiameterTest, InsideDiameterUpToTheTubeOutsideDiameter) {
   CompactInputs in = WaterCoil();
-  in.surfaceIndex = 0;  // Do = 0.00965 m
-  in.insideDiameter = GetParam().insideDiameter;
+  in.surface = 0;  // Do = 0.00965 m
+  in.tubeInsideDiameter = GetParam().tubeInsideDiameter;
   RecordingMessages messages;
   const DesignRun run = CompactAnalysis(in, messages);
   EXPECT_EQ(run.resultsFlag, GetParam().accepted);
@@ -177,17 +177,18 @@ INSTANTIATE_TEST_SUITE_P(Diameters, CompactDiameterTest,
                                            DiameterCase{"0.00975", false}),
                          [](const auto& info) {
                            const auto& c = info.param;
-                           return test_names::Words(info.index, "inside diameter", c.insideDiameter,
+                           return test_names::Words(info.index, "inside diameter",
+                                                    c.tubeInsideDiameter,
                                                     c.accepted ? "accepted" : "refused");
                          });
 
 TEST(CompactAnalysis, DiameterAndTemperatureMessagesInStepOrder) {
   CompactInputs in = WaterCoil();
-  in.surfaceIndex = 0;
-  in.insideDiameter = "0.01";
+  in.surface = 0;
+  in.tubeInsideDiameter = "0.01";
   in.innerTemperature = "310";  // above the water table
   in.outerTemperature = "-80";  // below the air table
-  in.iterate = true;
+  in.iteration = true;
   in.pressureDrops = true;
   RecordingMessages messages;
   const DesignRun run = CompactAnalysis(in, messages);
@@ -203,11 +204,11 @@ TEST(CompactAnalysis, DiameterAndTemperatureMessagesInStepOrder) {
 TEST(CompactAnalysis, EqualInletsMakeTheInnerFluidHot) {
   // A user-described outer fluid: the single thermal pass is final.
   CompactInputs in = WaterCoil();
-  in.outerFluidIndex = kOther;
+  in.outerFluid = kOther;
   in.outerFluidData = {"1007", "1.85e-5", "0.026", "1.2"};
   in.innerTemperature = "40";
   in.outerTemperature = "40";
-  in.iterate = true;
+  in.iteration = true;
   RecordingMessages messages;
   CompactTrace trace;
   const DesignRun run = CompactAnalysis(in, messages, &trace);
@@ -227,7 +228,7 @@ TEST(CompactAnalysis, EqualInletsOfTwoTableFluidsFailInTheIteration) {
   in.innerTemperature = "40";
   in.outerTemperature = "40";
   for (const bool iterate : {true, false}) {
-    in.iterate = iterate;
+    in.iteration = iterate;
     in.pressureDrops = !iterate;
     RecordingMessages messages;
     EXPECT_THROW(CompactAnalysis(in, messages), MathError) << iterate;
@@ -301,12 +302,12 @@ class CompactUserFluidTest : public ::testing::TestWithParam<OnePassCase> {};
 
 TEST_P(CompactUserFluidTest, AUserDescribedFluidMakesOnePass) {
   CompactInputs in = WaterCoil();
-  in.innerFluidIndex = GetParam().inner;
-  in.outerFluidIndex = GetParam().outer;
+  in.innerFluid = GetParam().inner;
+  in.outerFluid = GetParam().outer;
   // Water-like and air-like typed properties.
   in.innerFluidData = {"4190", "0.00035", "0.67", "975"};
   in.outerFluidData = {"1007", "1.85e-5", "0.026", "1.2"};
-  in.iterate = true;
+  in.iteration = true;
   RecordingMessages messages;
   CompactTrace trace;
   const DesignRun run = CompactAnalysis(in, messages, &trace);
@@ -334,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(Sides, CompactUserFluidTest,
 // every double, so one viscosity may never land on the limit).
 std::optional<std::pair<std::string, std::string>> FlowForReynolds(const CompactInputs& in,
                                                                    double reynolds) {
-  const TubeFinSurface& s = kCompactSurfaces[in.surfaceIndex];
+  const TubeFinSurface& s = kCompactSurfaces[in.surface];
   const double rows = std::stod(in.rowsNormal);
   const double length = std::stod(in.length);
   for (int tenths = 200; tenths < 300; ++tenths) {
@@ -371,8 +372,8 @@ class CompactReynoldsTest : public ::testing::TestWithParam<ReynoldsCase> {};
 
 TEST_P(CompactReynoldsTest, WarnsOnlyOutsideTheSurfaceRange) {
   CompactInputs in = WaterCoil();
-  in.surfaceIndex = 0;  // valid from 600 to 10000
-  in.insideDiameter = "0.008";
+  in.surface = 0;  // valid from 600 to 10000
+  in.tubeInsideDiameter = "0.008";
   const auto exact = FlowForReynolds(in, GetParam().reynolds);
   ASSERT_TRUE(exact.has_value()) << "no flow lands exactly on the limit";
   in.outerTemperature = exact->first;
@@ -404,7 +405,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CompactAnalysis, OuterPropertiesShownAreThoseAtTheHotExit) {
   CompactInputs in = WaterCoil();  // the water is the hot stream
-  in.iterate = true;
+  in.iteration = true;
   in.pressureDrops = true;
   RecordingMessages messages;
   CompactTrace trace;
@@ -425,7 +426,7 @@ TEST(CompactAnalysis, OuterPropertiesShownAreThoseAtTheHotExit) {
 
 struct BoundCase {
   const char* name;
-  bool iterate;  // the page's iteration, or the core pressure drop's own
+  bool iteration;  // the page's iteration, or the core pressure drop's own
 };
 
 class CompactBoundTest : public ::testing::TestWithParam<BoundCase> {};
@@ -434,12 +435,12 @@ class CompactBoundTest : public ::testing::TestWithParam<BoundCase> {};
 // fewer ends with the error and no results.
 TEST_P(CompactBoundTest, ReachingTheBoundShowsAnErrorAndNoResults) {
   CompactInputs in = WaterCoil();
-  in.iterate = GetParam().iterate;
+  in.iteration = GetParam().iteration;
   in.pressureDrops = true;
   RecordingMessages messages;
   CompactTrace trace;
   const DesignRun settled = CompactAnalysis(in, messages, &trace);
-  const int needed = (in.iterate ? trace.thermalPasses : trace.corePasses) - 1;
+  const int needed = (in.iteration ? trace.thermalPasses : trace.corePasses) - 1;
   ASSERT_GT(needed, 1);
   const DesignRun justEnough = CompactAnalysis(in, messages, nullptr, needed);
   EXPECT_TRUE(justEnough.resultsFlag);
@@ -461,7 +462,7 @@ INSTANTIATE_TEST_SUITE_P(Iterations, CompactBoundTest,
 
 TEST(CompactAnalysis, EmptySurfaceWarnsAndStops) {
   CompactInputs in;  // every entry empty: nothing is read after the surface
-  in.surfaceIndex = kEmptySurfaceIndex;
+  in.surface = kEmptySurfaceIndex;
   RecordingMessages messages;
   const DesignRun run = CompactAnalysis(in, messages);
   EXPECT_FALSE(run.resultsFlag);
@@ -478,7 +479,7 @@ TEST(CompactAnalysis, FailuresEndTheRun) {
 
   in = WaterCoil();
   in.material = 4;  // other material with a letter in its entry
-  in.otherConductivity = "abc";
+  in.otherMaterialConductivity = "abc";
   EXPECT_THROW(CompactAnalysis(in, messages), ConversionError);
 
   in = WaterCoil();
@@ -487,29 +488,29 @@ TEST(CompactAnalysis, FailuresEndTheRun) {
   EXPECT_THROW(CompactAnalysis(in, messages), ConversionError);
 
   in = WaterCoil();
-  in.tubes = "0";
+  in.tubeCount = "0";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
 
   // An arithmetic failure ends the run at its step: an entry read after it
   // that is not a number is never reached.
   in = WaterCoil();
-  in.tubes = "0";
+  in.tubeCount = "0";
   in.innerTemperature = "";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
 
   in = WaterCoil();
   in.material = 4;
-  in.otherConductivity = "0";
+  in.otherMaterialConductivity = "0";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
   in.pressureDrops = true;
   in.inletPipeDiameter = "x";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
 
   in = WaterCoil();
-  in.innerFluidIndex = kOther;
+  in.innerFluid = kOther;
   in.innerFluidData = {"4190", "0.00035", "0.67", "975"};
   in.innerMassFlow = "0";  // Cmin = 0 in the single thermal pass
-  in.iterate = true;
+  in.iteration = true;
   in.pressureDrops = true;
   in.inletPipeDiameter = "x";
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
@@ -520,7 +521,7 @@ TEST(CompactAnalysis, FailuresEndTheRun) {
   EXPECT_THROW(CompactAnalysis(in, messages), MathError);
 
   in = WaterCoil();
-  in.outerFluidIndex = -1;
+  in.outerFluid = -1;
   EXPECT_THROW(CompactAnalysis(in, messages), SelectionError);
   EXPECT_TRUE(messages.messages.empty());
 }

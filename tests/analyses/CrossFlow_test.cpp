@@ -119,7 +119,7 @@ CrossFlowInputs InputsOf(const Case& c) {
   in.iteration = c.iteration;
   in.mixing = c.mixing - 1;
   in.pressureDrops = c.pressureDrops;
-  in.tubeType = c.commercial ? 1 : 0;
+  in.innerTubeType = c.commercial ? 1 : 0;
   in.inletPipeDiameter = Text(c.din);
   in.outletPipeDiameter = Text(c.dout);
   in.innerFluidData = {"2000", "0.05", "0.14", "870"};

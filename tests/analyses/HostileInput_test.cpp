@@ -303,8 +303,8 @@ bool SameOutcome(const Observed& a, const Observed& b) {
   if (a.outcome.ending != b.outcome.ending || a.messages != b.messages ||
       a.outcome.fieldTexts != b.outcome.fieldTexts)
     return false;
-  for (const calvora::DesignResultField& f : calvora::kDesignResultFields) {
-    const double x = a.outcome.result.*f.value, y = b.outcome.result.*f.value;
+  for (const auto& f : calvora::design::kDesignResultFields) {
+    const double x = f.value(a.outcome.result), y = f.value(b.outcome.result);
     if (!(x == y || (std::isnan(x) && std::isnan(y))))
       return false;
   }
@@ -373,7 +373,7 @@ calvora::DesignInputs GenerateCrossFlow(Generator& g) {
   in.pressureDrops = g.Flag("pressureDrops");
   in.iteration = g.Flag("iteration");
   in.mixing = g.Index("mixing", 4);
-  in.tubeType = g.Index("tubeType", 2);
+  in.innerTubeType = g.Index("tubeType", 2);
   in.inletPipeDiameter = g.Text("inletPipe", "0.05");
   in.outletPipeDiameter = g.Text("outletPipe", "0.06");
   in.tubeInsideDiameter = g.Text("Di", "0.016");
@@ -406,12 +406,12 @@ calvora::DesignInputs GenerateShellAndTube(Generator& g) {
   in.pressureDrops = g.Flag("pressureDrops");
   in.iteration = g.Flag("iteration");
   in.innerTubeType = g.Index("innerTubeType", 2);
-  in.tubeInletPipeDiameter = g.Text("tubeInlet", "0.1");
-  in.tubeOutletPipeDiameter = g.Text("tubeOutlet", "0.1");
+  in.inletPipeDiameter = g.Text("tubeInlet", "0.1");
+  in.outletPipeDiameter = g.Text("tubeOutlet", "0.1");
   in.shellInletPipeDiameter = g.Text("shellInlet", "0.08");
   in.shellOutletPipeDiameter = g.Text("shellOutlet", "0.08");
   in.shellDiameter = g.Text("Ds", g.Chance(0.5) ? "0.25" : "0.5");
-  in.tubeDiameter = g.Text("Di", "0.0157");
+  in.tubeInsideDiameter = g.Text("Di", "0.0157");
   in.clearance = g.Text("clearance", "0.015");
   in.baffles = g.Text("Nb", "10");
   in.centralBaffleSpace = g.Text("Lb", "0.15");
@@ -438,21 +438,21 @@ calvora::DesignInputs GenerateShellAndTube(Generator& g) {
 calvora::DesignInputs GenerateCompact(Generator& g) {
   g.StartRecord(19);
   calvora::CompactInputs in;
-  in.surfaceIndex = g.Index("surface", calvora::kCompactSurfaceCount, 6);
-  in.innerFluidIndex = g.Index("innerFluid", 4, 1);
-  in.outerFluidIndex = g.Index("outerFluid", 4, 0);
+  in.surface = g.Index("surface", calvora::kCompactSurfaceCount, 6);
+  in.innerFluid = g.Index("innerFluid", 4, 1);
+  in.outerFluid = g.Index("outerFluid", 4, 0);
   in.material = g.Index("material", 5);
-  in.otherConductivity = g.Text("Edit35", "50");
-  in.insideDiameter = g.Text("Di", "0.0165");
-  in.tubes = g.Text("Nt", "20");
+  in.otherMaterialConductivity = g.Text("Edit35", "50");
+  in.tubeInsideDiameter = g.Text("Di", "0.0165");
+  in.tubeCount = g.Text("Nt", "20");
   in.rowsNormal = g.Text("Nn", "10");
   in.rowsParallel = g.Text("Np", "2");
   in.length = g.Text("L", "0.6");
   in.innerMassFlow = g.Text("mi", "0.5");
   in.outerMassFlow = g.Text("mo", "1.2");
-  in.innerTemperature = g.Temperature("Ti", in.innerFluidIndex, 80);
-  in.outerTemperature = g.Temperature("To", in.outerFluidIndex, 20);
-  in.iterate = g.Flag("iterate");
+  in.innerTemperature = g.Temperature("Ti", in.innerFluid, 80);
+  in.outerTemperature = g.Temperature("To", in.outerFluid, 20);
+  in.iteration = g.Flag("iterate");
   in.pressureDrops = g.Flag("pressureDrops");
   in.innerFluidData = g.FluidData("Other1");
   in.outerFluidData = g.FluidData("Other2");
@@ -501,7 +501,9 @@ TEST(HostileInput, OutcomeCheckCatchesBrokenRuns) {
                            calvora::DesignResult result = {}, bool pressureDrops = false) {
     Observed o;
     result.innerMassFlow = 0.2;
-    o.outcome = calvora::ResultsOutcome(result, false, pressureDrops, '.');
+    calvora::DoublePipeInputs in;
+    in.pressureDrops = pressureDrops;
+    o.outcome = calvora::ResultsOutcome(in, result);
     o.outcome.ending = ending;
     o.messages = std::move(messages);
     return o;

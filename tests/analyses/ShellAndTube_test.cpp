@@ -53,7 +53,7 @@ ShellAndTubeInputs WaterOilInputs() {
   in.outerFluid = 2;  // "Oil (Engine,Unused)"
   in.material = 2;    // "Carbon Steel"
   in.shellDiameter = "0.25";
-  in.tubeDiameter = "0.0157";
+  in.tubeInsideDiameter = "0.0157";
   in.clearance = "0.015";
   in.baffles = "10";
   in.centralBaffleSpace = "0.15";
@@ -66,8 +66,8 @@ ShellAndTubeInputs WaterOilInputs() {
   in.iteration = true;
   in.pressureDrops = true;
   in.innerTubeType = 1;  // commercial
-  in.tubeInletPipeDiameter = "0.1";
-  in.tubeOutletPipeDiameter = "0.1";
+  in.inletPipeDiameter = "0.1";
+  in.outletPipeDiameter = "0.1";
   in.shellInletPipeDiameter = "0.08";
   in.shellOutletPipeDiameter = "0.08";
   return in;
@@ -80,7 +80,7 @@ ShellAndTubeInputs WaterWaterInputs() {
   in.outerFluid = 1;
   in.material = 0;  // copper
   in.shellDiameter = "0.5";
-  in.tubeDiameter = "0.0135";
+  in.tubeInsideDiameter = "0.0135";
   in.clearance = "0.015";
   in.baffles = "12";
   in.centralBaffleSpace = "0.2";
@@ -93,8 +93,8 @@ ShellAndTubeInputs WaterWaterInputs() {
   in.iteration = true;
   in.pressureDrops = true;
   in.innerTubeType = 0;
-  in.tubeInletPipeDiameter = "0.15";
-  in.tubeOutletPipeDiameter = "0.15";
+  in.inletPipeDiameter = "0.15";
+  in.outletPipeDiameter = "0.15";
   in.shellInletPipeDiameter = "0.12";
   in.shellOutletPipeDiameter = "0.1";
   return in;
@@ -240,11 +240,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   true},
         CheckCase{"tube 0.015875",
-                  [](ShellAndTubeInputs& in) { in.tubeDiameter = "0.015875"; },
+                  [](ShellAndTubeInputs& in) { in.tubeInsideDiameter = "0.015875"; },
                   {kTubeBox},
                   false},
         CheckCase{"tube 0.0158749",
-                  [](ShellAndTubeInputs& in) { in.tubeDiameter = "0.0158749"; },
+                  [](ShellAndTubeInputs& in) { in.tubeInsideDiameter = "0.0158749"; },
                   {},
                   true},
         CheckCase{"baffles 3.5",
@@ -345,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
                     in.innerTemperature = "400";
                     in.outerTemperature = "-5";
                     in.shellDiameter = "0.2";
-                    in.tubeDiameter = "0.02";
+                    in.tubeInsideDiameter = "0.02";
                     in.baffles = "2";
                     in.clearance = "0.3";
                     in.endBaffleSpace = "0.2";
@@ -463,7 +463,7 @@ TEST(ShellAndTubeOptions, WithoutIterationOrPressureDrops) {
   ShellAndTubeInputs in = WaterWaterInputs();
   in.iteration = false;
   in.pressureDrops = false;
-  in.tubeInletPipeDiameter = "abc";  // never read
+  in.inletPipeDiameter = "abc";  // never read
   in.innerTubeType = -1;
   RecordingMessages messages;
   ShellAndTubeCase c;
@@ -556,7 +556,7 @@ TEST(ShellAndTubeFailures, ConversionSelectionAndArithmetic) {
   EXPECT_THROW(ShellAndTubeAnalysis(in, messages), MathError);
   // A zero header pipe diameter.
   in = WaterWaterInputs();
-  in.tubeOutletPipeDiameter = "0";
+  in.outletPipeDiameter = "0";
   EXPECT_THROW(ShellAndTubeAnalysis(in, messages), MathError);
   // A shell of 1e9 m: its box, then the tube count gives up as an arithmetic failure.
   in = WaterWaterInputs();

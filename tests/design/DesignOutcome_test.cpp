@@ -88,17 +88,17 @@ TEST(ResultsOutcome, BoxesDecideVisibleFields) {
   };
   for (const Boxes b : {Boxes{false, false, 18}, Boxes{true, false, 19}, Boxes{false, true, 20},
                         Boxes{true, true, 21}}) {
-    const calvora::DesignOutcome o = calvora::ResultsOutcome({}, b.iteration, b.pressureDrops, '.');
+    calvora::DoublePipeInputs in;
+    in.iteration = b.iteration;
+    in.pressureDrops = b.pressureDrops;
+    const calvora::DesignOutcome o = calvora::ResultsOutcome(in, {});
     int visible = 0;
     for (bool v : o.fieldVisible)
       visible += v;
     EXPECT_EQ(visible, b.visible) << b.iteration << b.pressureDrops;
-    EXPECT_EQ(o.visible(9), b.iteration);
-    EXPECT_EQ(o.visible(22), !b.iteration);
-    EXPECT_EQ(o.visible(12), b.pressureDrops);
-    EXPECT_EQ(o.visible(calvora::ResultGroup::HeatTransfer), b.iteration);
-    EXPECT_EQ(o.visible(calvora::ResultGroup::InletTemperatures), !b.iteration);
-    EXPECT_EQ(o.visible(calvora::ResultGroup::PressureDrops), b.pressureDrops);
+    EXPECT_EQ(o.visible("heatTransferRate"), b.iteration);
+    EXPECT_EQ(o.visible("innerInletTemperature"), !b.iteration);
+    EXPECT_EQ(o.visible("innerPressureDrop"), b.pressureDrops);
   }
 }
 
@@ -110,20 +110,22 @@ TEST(ResultsOutcome, FieldTexts) {
   r.coldOutletTemperature = -5.4321;
   r.innerViscosity = 0.0000181;
   r.innerInletTemperature = -10.256;
-  const calvora::DesignOutcome o = calvora::ResultsOutcome(r, true, true, ',');
-  EXPECT_EQ(o.text(1), "0,1235");
-  EXPECT_EQ(o.text(10), "-5,432");
-  EXPECT_EQ(o.text(18), "0,000018");
-  EXPECT_EQ(o.text(22), "-10,26");
+  calvora::CompactInputs in;
+  in.decimalSeparator = ',';
+  const calvora::DesignOutcome o = calvora::ResultsOutcome(in, r);
+  EXPECT_EQ(o.text("innerMassFlow"), "0,1235");
+  EXPECT_EQ(o.text("coldOutletTemperature"), "-5,432");
+  EXPECT_EQ(o.text("innerViscosity"), "0,000018");
+  EXPECT_EQ(o.text("innerInletTemperature"), "-10,26");
 }
 
 // A record with no entries ends as a conversion failure, with no results.
 TEST(RunDesign, EmptyPageIsAConversionFailure) {
   calvora::RecordingMessages sink;
   calvora::CompactInputs in;
-  in.surfaceIndex = 0;
-  in.innerFluidIndex = 0;
-  in.outerFluidIndex = 0;
+  in.surface = 0;
+  in.innerFluid = 0;
+  in.outerFluid = 0;
   in.material = 0;
   const calvora::DesignOutcome o = calvora::RunDesign(in, sink);
   EXPECT_EQ(o.ending, RunEnding::ConversionFailure);

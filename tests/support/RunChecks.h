@@ -170,9 +170,9 @@ inline std::string CheckDesignOutcome(const calvora::DesignOutcome& outcome,
       for (int i = 0; i < calvora::kDesignResultFieldCount; ++i) {
         if (!outcome.fieldVisible[i])
           continue;
-        const calvora::DesignResultField& f = calvora::kDesignResultFields[i];
+        const auto& f = calvora::design::kDesignResultFields[i];
         const std::string& text = outcome.fieldTexts[i];
-        if (!std::isfinite(outcome.result.*f.value) || !DisplaysAsNumber(text, separator))
+        if (!std::isfinite(f.value(outcome.result)) || !DisplaysAsNumber(text, separator))
           return "shown field " + std::string(f.objectName) + " reads '" + text + "'";
       }
       return {};

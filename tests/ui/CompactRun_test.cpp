@@ -71,10 +71,10 @@ class CompactRunTest : public QObject {
 
     // The same run straight through the core.
     calvora::CompactInputs in;
-    in.surfaceIndex = 6;
-    in.innerFluidIndex = 1;
-    in.insideDiameter = "0.0165";
-    in.tubes = "20";
+    in.surface = 6;
+    in.innerFluid = 1;
+    in.tubeInsideDiameter = "0.0165";
+    in.tubeCount = "20";
     in.rowsNormal = "10";
     in.rowsParallel = "2";
     in.length = "0.6";
@@ -82,7 +82,7 @@ class CompactRunTest : public QObject {
     in.outerMassFlow = "1.2";
     in.innerTemperature = "80";
     in.outerTemperature = "20";
-    in.iterate = true;
+    in.iteration = true;
     in.pressureDrops = true;
     in.inletPipeDiameter = "0.05";
     in.outletPipeDiameter = "0.04";

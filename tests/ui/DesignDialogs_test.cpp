@@ -270,7 +270,7 @@ class DesignDialogsTest : public QObject {
     QFETCH(QStringList, entries);
     QFETCH(bool, accepted);
     ShowPage(page);
-    Pressdlg->prepareForPage(page);
+    Pressdlg->prepareForPage(static_cast<calvora::design::DesignPage>(page));
     Combi2Dlg->openDialog(Pressdlg);
     for (int i = 0; i < 4; ++i)
       Edit(Pressdlg, qPrintable(QString("Edit%1").arg(i + 1)))->setText(entries[i]);

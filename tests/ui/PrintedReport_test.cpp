@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "common/ui/ReportOutput.h"
-#include "design/DesignCaptions.h"
+#include "design/DesignFields.h"
 #include "design/DesignReport.h"
 #include "thermal/InputCaptions.h"
 #include "thermal/ResultCaptions.h"
@@ -46,42 +46,20 @@ QStringList ThermalLines() {
 }
 
 QStringList ShellAndTubeLines() {
-  namespace dt = calvora::design;
-  calvora::DesignReportSnapshot s;
-  s.pageIndex = 2;
-  calvora::ShellAndTubeReport& st = s.shellAndTube;
-  st.shellDiameter = kWide;
-  st.tubeDiameter = kWide;
-  st.clearance = {std::string(dt::kShellAndTubeEntries[2].caption), kWide};
-  st.baffles = {std::string(dt::kShellAndTubeEntries[3].caption), kWide};
-  st.centralSpace = {std::string(dt::kShellAndTubeEntries[4].caption), kWide};
-  st.endSpace = {std::string(dt::kShellAndTubeEntries[5].caption), kWide};
-  st.innerFlow = kWide;
-  st.outerFlow = kWide;
+  calvora::ShellAndTubeInputs in;
+  for (const auto& row : calvora::design::kShellAndTubeFields)
+    if (row.kind == calvora::fields::Kind::Text)
+      row.text(in) = kWide;
   // Layout 4: " For 0.01905 outer tube diameter, 0.0254 distance between centre
   // of tubes and a 30 degree staggered triangle.", wider than either paper.
-  st.layoutChosen = true;
-  st.layoutCaption = std::string(dt::kLayoutTexts[3].firstLine);
-  st.layoutLine = std::string(dt::kLayoutTexts[3].secondLine);
-  st.fluids = {3,
-               {std::string(dt::kInnerTempCaption), kWide},
-               2,
-               {std::string(dt::kOuterTempCaption), kWide},
-               3};
-  calvora::ResultsReport& r = s.results;
-  for (int row = 2; row < 8; ++row)
-    r.lines.push_back({std::string(dt::kResultRows[row].caption), kWide});
-  r.innerColumn = std::string(dt::kInnerColumn);
-  r.outerColumn = std::string(dt::kOuterColumn);
-  for (int row = 0; row < 4; ++row) {
-    r.rowCaptions[row] = std::string(dt::kPropertyRows[row]);
-    r.inner[row] = kWide;
-    r.outer[row] = kWide;
-  }
-  for (calvora::OptionalResult* o : {&r.innerInlet, &r.outerInlet, &r.heatTransfer, &r.coldExit,
-                                     &r.hotExit, &r.innerDrop, &r.outerDrop})
-    *o = {true, kWide};
-  return ToQt(calvora::DesignReportLines(s, calvora::ReportKind::Printed));
+  in.arrangement = {false, false, false, true, false, false};
+  in.innerFluid = 3;
+  in.outerFluid = 2;
+  in.material = 3;
+  calvora::DesignOutcome o = calvora::ResultsOutcome(in, {});
+  o.fieldTexts.fill(kWide);
+  o.fieldVisible.fill(true);
+  return ToQt(calvora::DesignReportLines(o, calvora::ReportKind::Printed));
 }
 
 QStringList Words(const QString& text) {

@@ -26,6 +26,7 @@
 #include "design/ui/Linearr.h"
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
+#include "design/ui/PageFields.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
 #include "design/ui/Stagearr.h"
@@ -35,14 +36,12 @@
 
 namespace {
 
-// Shows `result` as a run of the showing page would: its iteration and
-// pressure-drop boxes decide what is visible.
+// Shows `result` as a run of the showing page would: the page's record (its
+// iteration and pressure-drop boxes decide what is visible, the report repeats
+// its entries).
 void ShowDesignResults(const calvora::DesignResult& result) {
-  const int page = Combi2Dlg->showingPageIndex();
-  const bool iteration = page >= 0 && Combi2Dlg->iterationBox(page)->isChecked();
-  const bool pressure = page >= 0 && Combi2Dlg->pressureBox(page)->isChecked();
   emit Combi2Dlg->resultsReady(
-      calvora::ResultsOutcome(result, iteration, pressure, PlatformDecimalSeparator()));
+      calvora::ResultsOutcome(ReadDesignPage(Combi2Dlg->showingPage()), result));
 }
 
 }  // namespace

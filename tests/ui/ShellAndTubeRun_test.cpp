@@ -81,7 +81,7 @@ class ShellAndTubeRunTest : public QObject {
     in.innerFluid = 1;
     in.outerFluid = 1;
     in.shellDiameter = CoreText("0.5");
-    in.tubeDiameter = CoreText("0.0135");
+    in.tubeInsideDiameter = CoreText("0.0135");
     in.clearance = CoreText("0.015");
     in.baffles = "12";
     in.centralBaffleSpace = CoreText("0.2");
@@ -93,8 +93,8 @@ class ShellAndTubeRunTest : public QObject {
     in.arrangement = {false, true, false, false, false, false};
     in.iteration = true;
     in.pressureDrops = true;
-    in.tubeInletPipeDiameter = CoreText("0.15");
-    in.tubeOutletPipeDiameter = CoreText("0.15");
+    in.inletPipeDiameter = CoreText("0.15");
+    in.outletPipeDiameter = CoreText("0.15");
     in.shellInletPipeDiameter = CoreText("0.12");
     in.shellOutletPipeDiameter = CoreText("0.1");
     in.decimalSeparator = PlatformDecimalSeparator();

@@ -1,7 +1,6 @@
 #include "design/ui/Combi2.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -28,7 +27,7 @@
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"
-#include "design/ui/PageRuns.h"
+#include "design/ui/PageFields.h"
 #include "properties/FluidTables.h"
 
 TCombi2Dlg* Combi2Dlg = nullptr;
@@ -37,7 +36,13 @@ namespace dt = calvora::design;
 
 namespace {
 
-enum Page { kDoublePipe = 0, kCrossFlow = 1, kShellAndTube = 2, kCompacts = 3 };
+using dt::DesignPage;
+
+// Each page's entry grid is the first rows of its field table.
+static_assert(DoublePipePage::kEntryCount == dt::kDoublePipeEntryCount);
+static_assert(CrossFlowPage::kEntryCount == dt::kCrossFlowEntryCount);
+static_assert(ShellAndTubePage::kEntryCount == dt::kShellAndTubeEntryCount);
+static_assert(CompactPage::kEntryCount == dt::kCompactEntryCount);
 constexpr int kOtherItem = 3;
 constexpr int kOtherMaterialItem = 4;
 
@@ -73,16 +78,17 @@ QLineEdit* NamedEdit(const QString& name, const QString& hint, QWidget* parent) 
   return edit;
 }
 
-// Prompts in the first column, edit boxes in the second; `entries` receives
-// them in the order of `rows`.
-template <std::size_t N>
-QGridLayout* EntryGrid(const std::array<dt::EntryRow, N>& rows, const QString& hint,
-                       std::array<PageEntry, N>& entries, QWidget* page) {
+// The page's entry grid, from the first N rows of its field table: prompts
+// (<objectName>Prompt) in the first column, edit boxes in the second; `entries`
+// receives them in the order of the rows.
+template <std::size_t N, class Rows>
+QGridLayout* EntryGrid(const Rows& rows, const QString& hint, std::array<PageEntry, N>& entries,
+                       QWidget* page) {
   auto* grid = new QGridLayout;
   for (std::size_t row = 0; row < N; ++row) {
-    const dt::EntryRow& entry = rows[row];
-    entries[row] = {NamedLabel(Q(entry.promptName), entry.caption, page),
-                    NamedEdit(Q(entry.editName), hint, page)};
+    const auto& entry = rows[row];
+    entries[row] = {NamedLabel(Q(entry.objectName) + "Prompt", entry.caption, page),
+                    NamedEdit(Q(entry.objectName), hint, page)};
     grid->addWidget(entries[row].prompt, static_cast<int>(row), 0);
     grid->addWidget(entries[row].edit, static_cast<int>(row), 1);
     entries[row].prompt->setBuddy(entries[row].edit);
@@ -143,7 +149,7 @@ struct TCombi2Dlg::FluidPageNames {
   bool liquids;  // the compacts page asks for liquids
 };
 
-TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
+TCombi2Dlg::TCombi2Dlg(QWidget* parent) : TScreen(parent) {
   setObjectName("Combi2Dlg");
   setWindowTitle(Q(dt::kDesignCaption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -156,10 +162,12 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
 
   notebook_ = new QTabWidget(this);
   notebook_->setObjectName("TabbedNotebook1");
-  notebook_->addTab(buildDoublePipePage(), Q(dt::kDoublePipePage));
-  notebook_->addTab(buildCrossFlowPage(), Q(dt::kCrossFlowPage));
-  notebook_->addTab(buildShellAndTubePage(), Q(dt::kShellAndTubePage));
-  notebook_->addTab(buildCompactsPage(), Q(dt::kCompactsPage));
+  pages_ = {buildDoublePipePage(), buildCrossFlowPage(), buildShellAndTubePage(),
+            buildCompactsPage()};
+  for (DesignPage page : dt::kDesignPages) {
+    const int at = static_cast<int>(page);
+    notebook_->addTab(pages_[at], Q(dt::kPageCaptions[at]));
+  }
   for (int i = 0; i < notebook_->count(); ++i)
     notebook_->widget(i)->setAccessibleName(notebook_->tabText(i));
   notebook_->setCurrentIndex(0);
@@ -192,7 +200,7 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : QDialog(parent) {
   connect(back, &QPushButton::clicked, this, &QWidget::close);
   connect(help, &QPushButton::clicked, this, [] { OpenHelpTopic("Input2"); });
   connect(quit, &QPushButton::clicked, this, &TCombi2Dlg::quitClicked);
-  for (int page = 0; page < 4; ++page)
+  for (DesignPage page : dt::kDesignPages)
     connectPage(page);
 
   // FormCreate: the first surface of the compacts list.
@@ -205,7 +213,7 @@ QWidget* TCombi2Dlg::buildDoublePipePage() {
   const QString hint = "Use tab key to move cursor";
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  left->addLayout(EntryGrid(dt::kDoublePipeEntries, hint, doublePipe_.entries, page));
+  left->addLayout(EntryGrid(dt::kDoublePipeFields, hint, doublePipe_.entries, page));
   PageFluids& c = doublePipe_.fluids;
   QVBoxLayout* right = buildFluidsAndMaterial(
       c,
@@ -232,7 +240,7 @@ QWidget* TCombi2Dlg::buildCrossFlowPage() {
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
   left->addLayout(
-      EntryGrid(dt::kCrossFlowEntries, "You can use tab to move cursor", crossFlow_.entries, page));
+      EntryGrid(dt::kCrossFlowFields, "You can use tab to move cursor", crossFlow_.entries, page));
   PageFluids& c = crossFlow_.fluids;
   QVBoxLayout* right = buildFluidsAndMaterial(
       c,
@@ -258,7 +266,7 @@ QWidget* TCombi2Dlg::buildShellAndTubePage() {
   const QString hint = "Tab will move the cursor !!";
   auto* columns = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  QGridLayout* entries = EntryGrid(dt::kShellAndTubeEntries, hint, shellAndTube_.entries, page);
+  QGridLayout* entries = EntryGrid(dt::kShellAndTubeFields, hint, shellAndTube_.entries, page);
   // "Number of baffles" carries its range on a second line.
   QLabel* bafflesPrompt = shellAndTube_.entries[ShellAndTubePage::kBaffles].prompt;
   auto* bafflesRange = NamedLabel("Label48", dt::kBafflesRange, page);
@@ -354,7 +362,7 @@ QWidget* TCombi2Dlg::buildCompactsPage() {
   left->addWidget(surfaces);
 
   // The entries of this page carry hints only on Edit36 to Edit39.
-  QGridLayout* entries = EntryGrid(dt::kCompactEntries, {}, compact_.entries, page);
+  QGridLayout* entries = EntryGrid(dt::kCompactFields, {}, compact_.entries, page);
   for (CompactPage::Entry entry : {CompactPage::kLength, CompactPage::kTubes,
                                    CompactPage::kOuterMassFlow, CompactPage::kInnerMassFlow})
     compact_.entries[entry].edit->setToolTip("Tab will move the cursor !!");
@@ -425,8 +433,8 @@ QVBoxLayout* TCombi2Dlg::buildFluidsAndMaterial(PageFluids& c, const FluidPageNa
   return right;
 }
 
-void TCombi2Dlg::connectPage(int page) {
-  PageFluids& c = *fluids_[page];
+void TCombi2Dlg::connectPage(DesignPage page) {
+  PageFluids& c = fluidsOf(page);
   c.conductivity->hide();
   for (QLabel* prompt : c.conductivityPrompts)
     prompt->hide();
@@ -438,9 +446,9 @@ void TCombi2Dlg::connectPage(int page) {
           [this, page](int index) { materialChanged(page, index); });
   connect(c.pressure, &QCheckBox::toggled, this,
           [this, page](bool checked) { pressureBoxToggled(page, checked); });
-  if (page == kDoublePipe) {
+  if (page == DesignPage::DoublePipe) {
     connect(c.iteration, &QCheckBox::toggled, this, &TCombi2Dlg::doublePipeIterationToggled);
-  } else if (page == kCrossFlow) {
+  } else if (page == DesignPage::CrossFlow) {
     connect(c.iteration, &QCheckBox::toggled, this, &TCombi2Dlg::crossFlowIterationToggled);
     connect(crossFlow_.arrangement, &RadioGroup::itemIndexChanged, this,
             &TCombi2Dlg::crossFlowArrangementChosen);
@@ -453,12 +461,25 @@ QString TCombi2Dlg::showingPageCaption() const {
   return notebook_->tabText(notebook_->currentIndex());
 }
 
-int TCombi2Dlg::showingPageIndex() const {
-  const QString caption = showingPageCaption();
-  for (int page = 0; page < 4; ++page)
-    if (caption == Q(dt::kPageCaptions[page]))
+DesignPage TCombi2Dlg::showingPage() const {
+  for (DesignPage page : dt::kDesignPages)
+    if (notebook_->currentWidget() == pages_[static_cast<int>(page)])
       return page;
-  return -1;
+  return DesignPage::DoublePipe;
+}
+
+PageFluids& TCombi2Dlg::fluidsOf(DesignPage page) {
+  switch (page) {
+    case DesignPage::DoublePipe:
+      return doublePipe_.fluids;
+    case DesignPage::CrossFlow:
+      return crossFlow_.fluids;
+    case DesignPage::ShellAndTube:
+      return shellAndTube_.fluids;
+    case DesignPage::Compact:
+      break;
+  }
+  return compact_.fluids;
 }
 
 void TCombi2Dlg::openDialog(QWidget* dialog) {
@@ -478,16 +499,8 @@ void TCombi2Dlg::openDialog(QWidget* dialog) {
   setEnabled(false);
 }
 
-void TCombi2Dlg::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!centred_) {
-    centred_ = true;
-    CentreOnScreen(this);
-  }
-}
-
 void TCombi2Dlg::changeEvent(QEvent* event) {
-  QDialog::changeEvent(event);
+  TScreen::changeEvent(event);
   // A dialog that ends enables this screen again: the keyboard returns here.
   if (event->type() == QEvent::EnabledChange && isEnabled() && isVisible()) {
     QWidget* target = focusBeforeDialog_;
@@ -505,21 +518,15 @@ void TCombi2Dlg::changeEvent(QEvent* event) {
 }
 
 void TCombi2Dlg::resetInnerFluidOfShowingPage() {
-  const int page = showingPageIndex();
-  if (page >= 0)
-    fluids_[page]->inner->setItemIndex(0);
+  fluidsOf(showingPage()).inner->setItemIndex(0);
 }
 
 void TCombi2Dlg::resetOuterFluidOfShowingPage() {
-  const int page = showingPageIndex();
-  if (page >= 0)
-    fluids_[page]->outer->setItemIndex(0);
+  fluidsOf(showingPage()).outer->setItemIndex(0);
 }
 
 void TCombi2Dlg::uncheckPressureBoxOfShowingPage() {
-  const int page = showingPageIndex();
-  if (page >= 0)
-    fluids_[page]->pressure->setChecked(false);
+  fluidsOf(showingPage()).pressure->setChecked(false);
 }
 
 void TCombi2Dlg::uncheckCrossFlowIteration() {
@@ -530,36 +537,12 @@ void TCombi2Dlg::clearCrossFlowArrangement() {
   crossFlow_.arrangement->setItemIndex(-1);
 }
 
-void TCombi2Dlg::reject() {
-  close();
-}
-
-void TCombi2Dlg::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit closed();
-}
-
-void TCombi2Dlg::quitClicked() {
-  close();
-  emit quitRequested();
-}
-
 void TCombi2Dlg::okClicked() {
-  const QString caption = showingPageCaption();
-  calvora::DesignOutcome (*run)(calvora::Messages&) = nullptr;
-  if (caption == Q(dt::kDoublePipePage)) {
-    run = RunDoublePipePage;
-  } else if (caption == Q(dt::kCrossFlowPage)) {
-    run = RunCrossFlowPage;
-  } else if (caption == Q(dt::kShellAndTubePage)) {
-    run = RunShellAndTubePage;
-  } else if (caption == Q(dt::kCompactsPage)) {
-    run = RunCompactPage;
-  }
-  if (!run)
-    return;
+  const DesignPage page = showingPage();
   std::optional<calvora::DesignOutcome> outcome;
-  RunPageGuarded(this, [&](calvora::Messages& messages) { outcome = run(messages); });
+  RunPageGuarded(this, [&](calvora::Messages& messages) {
+    outcome = calvora::RunDesign(ReadDesignPage(page), messages);
+  });
   if (outcome && outcome->showsResults())
     emit resultsReady(*outcome);
 }
@@ -569,19 +552,19 @@ void RunPageGuarded(QWidget* parent, const std::function<void(calvora::Messages&
   calvora::RunGuarded(messages, run);
 }
 
-void TCombi2Dlg::fluidChanged(int page, bool inner, int index) {
+void TCombi2Dlg::fluidChanged(DesignPage page, bool inner, int index) {
   if (index < 0)
     return;
-  PageFluids& c = *fluids_[page];
+  PageFluids& c = fluidsOf(page);
   QLabel* range = inner ? c.innerRange : c.outerRange;
   if (index != kOtherItem) {
     range->setText(Q(dt::kRangeTexts[index]));
-    if (page == kCompacts && !inner)
+    if (page == DesignPage::Compact && !inner)
       c.pressure->setEnabled(true);
     return;
   }
   // A user-described outer liquid of a compact exchanger has no pressure-drop data.
-  if (page == kCompacts && !inner) {
+  if (page == DesignPage::Compact && !inner) {
     c.pressure->setChecked(false);
     c.pressure->setEnabled(false);
   }
@@ -590,19 +573,19 @@ void TCombi2Dlg::fluidChanged(int page, bool inner, int index) {
   } else {
     emit outerFluidDataWanted();
   }
-  range->setText(
-      Q(page == kCrossFlow && inner ? dt::kCrossFlowInnerAnyValue : dt::kRangeTexts[kOtherItem]));
+  range->setText(Q(page == DesignPage::CrossFlow && inner ? dt::kCrossFlowInnerAnyValue
+                                                          : dt::kRangeTexts[kOtherItem]));
 }
 
-void TCombi2Dlg::materialChanged(int page, int index) {
-  PageFluids& c = *fluids_[page];
+void TCombi2Dlg::materialChanged(DesignPage page, int index) {
+  PageFluids& c = fluidsOf(page);
   const bool other = index == kOtherMaterialItem;
   c.conductivity->setVisible(other);
   for (QLabel* prompt : c.conductivityPrompts)
     prompt->setVisible(other);
 }
 
-void TCombi2Dlg::pressureBoxToggled(int page, bool checked) {
+void TCombi2Dlg::pressureBoxToggled(DesignPage page, bool checked) {
   if (checked)
     emit pressureDataWanted(page);
 }

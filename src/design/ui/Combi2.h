@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QDialog>
+
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <functional>
 #include <string_view>
+#include "common/ui/Screen.h"
 
+#include "design/DesignFields.h"
 #include "design/DesignOutcome.h"
 #include "design/ui/DesignText.h"
 
@@ -128,20 +131,21 @@ struct CompactPage {
 // The design input screen: a tabbed notebook (TabbedNotebook1) with the pages
 // "Double pipe", "Cross Flow", "Shell and Tube" and "Compacts". Every control
 // carries its form name as objectName (Edit1..Edit42, RadioGroup1..RadioGroup14,
-// CheckBox1..CheckBox8, ComboBox1, BitBtn1, Label33..Label46, Label57); code
-// reaches them through the typed page records. OK runs the analysis of the
-// showing page. The screen opens no dialog itself: it asks for one with a
-// signal, which CreateScreens() connects.
-class TCombi2Dlg : public QDialog {
+// CheckBox1..CheckBox8, ComboBox1, BitBtn1, Label33..Label46, Label57). The
+// screen's reactions reach them through the typed page records; their values
+// are read and written through the pages' field tables (PageFields.h). OK reads
+// the showing page's record and runs its analysis. The screen opens no dialog
+// itself: it asks for one with a signal, which CreateScreens() connects.
+class TCombi2Dlg : public TScreen {
   Q_OBJECT
  public:
   explicit TCombi2Dlg(QWidget* parent = nullptr);
 
   QTabWidget* notebook() const { return notebook_; }
-  // Caption of the showing page, and its index among the four page captions
-  // (-1 when the caption matches none).
+  // Caption of the showing page, as its tab shows it.
   QString showingPageCaption() const;
-  int showingPageIndex() const;
+  // The showing page.
+  calvora::design::DesignPage showingPage() const;
 
   const DoublePipePage& doublePipePage() const { return doublePipe_; }
   const CrossFlowPage& crossFlowPage() const { return crossFlow_; }
@@ -159,21 +163,12 @@ class TCombi2Dlg : public QDialog {
   void uncheckCrossFlowIteration();
   void clearCrossFlowArrangement();
 
-  // The controls of page `page` (0 to 3) that the results screen and the report need.
-  RadioGroup* innerFluidGroup(int page) const { return fluids_[page]->inner; }
-  RadioGroup* outerFluidGroup(int page) const { return fluids_[page]->outer; }
-  RadioGroup* materialGroup(int page) const { return fluids_[page]->material; }
-  QCheckBox* pressureBox(int page) const { return fluids_[page]->pressure; }
-  QCheckBox* iterationBox(int page) const { return fluids_[page]->iteration; }
-
-  void reject() override;  // Esc answers like "Back"
-
  signals:
   // "Other" was chosen as the inner (outer) fluid: its data dialog is wanted.
   void innerFluidDataWanted();
   void outerFluidDataWanted();
   // The pressure-drop question of page `page` was ticked.
-  void pressureDataWanted(int page);
+  void pressureDataWanted(calvora::design::DesignPage page);
   // The cross-flow iteration was ticked: the mixing case is wanted.
   void mixingWanted();
   // An arrangement was chosen with a valid outside diameter: the spacing dialog
@@ -186,20 +181,14 @@ class TCombi2Dlg : public QDialog {
   // The cross-flow outside diameter changed: spacings entered for the old one
   // no longer hold.
   void outsideDiameterChanged();
-  // The screen closed ("Back", Esc, close box); "Quit" also asks to end the program.
-  void closed();
-  void quitRequested();
   // OK ended with results: the results screen shows them and this screen hides.
   void resultsReady(const calvora::DesignOutcome& outcome);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   QPointer<QWidget> focusBeforeDialog_;
-  bool centred_ = false;
 
   QWidget* buildDoublePipePage();
   QWidget* buildCrossFlowPage();
@@ -209,13 +198,13 @@ class TCombi2Dlg : public QDialog {
   QVBoxLayout* buildFluidsAndMaterial(PageFluids& c, const FluidPageNames& names,
                                       const QString& hint, QVBoxLayout* left, QHBoxLayout* columns,
                                       QWidget* page);
-  void connectPage(int page);
+  void connectPage(calvora::design::DesignPage page);
+  PageFluids& fluidsOf(calvora::design::DesignPage page);
 
   void okClicked();
-  void quitClicked();
-  void fluidChanged(int page, bool inner, int index);
-  void materialChanged(int page, int index);
-  void pressureBoxToggled(int page, bool checked);
+  void fluidChanged(calvora::design::DesignPage page, bool inner, int index);
+  void materialChanged(calvora::design::DesignPage page, int index);
+  void pressureBoxToggled(calvora::design::DesignPage page, bool checked);
   void doublePipeIterationToggled(bool checked);
   void crossFlowIterationToggled(bool checked);
   void crossFlowArrangementChosen(int index);
@@ -226,9 +215,8 @@ class TCombi2Dlg : public QDialog {
   CrossFlowPage crossFlow_;
   ShellAndTubePage shellAndTube_;
   CompactPage compact_;
-  // The fluid controls of the pages in notebook order.
-  std::array<PageFluids*, 4> fluids_ = {&doublePipe_.fluids, &crossFlow_.fluids,
-                                        &shellAndTube_.fluids, &compact_.fluids};
+  // The page widgets, in DesignPage order.
+  std::array<QWidget*, calvora::design::kDesignPageCount> pages_{};
 };
 
 extern TCombi2Dlg* Combi2Dlg;

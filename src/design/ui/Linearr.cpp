@@ -72,6 +72,6 @@ void TInlinedlg::setBounds(const QString& greaterThan, const QString& lessThan) 
 }
 
 void TInlinedlg::okClicked() {
-  if (ratiosInRange(1.25))
+  if (spacingAccepted(false))
     returnToDesignScreen();
 }

@@ -70,22 +70,21 @@ TPressdlg::TPressdlg(QWidget* parent) : TDesignDialog(parent) {
   connect(buttons[2], &QPushButton::clicked, this, [] { OpenHelpTopic("Pressure_input"); });
 }
 
-void TPressdlg::prepareForPage(int page) {
+void TPressdlg::prepareForPage(dt::DesignPage page) {
   struct Preparation {
     bool outerTube;
     std::string_view inletPrompt;
     std::string_view outletPrompt;
     bool shellSide;
   };
-  static constexpr Preparation kPreparations[4] = {
+  // By DesignPage.
+  static constexpr Preparation kPreparations[dt::kDesignPageCount] = {
       {true, dt::kAnnulusInletPrompt, dt::kAnnulusOutletPrompt, false},
       {false, dt::kHeaderInletPrompt, dt::kHeaderOutletPrompt, false},
       {false, dt::kTubeHeaderInletPrompt, dt::kTubeHeaderOutletPrompt, true},
       {false, dt::kHeaderInletPrompt, dt::kHeaderOutletPrompt, false},
   };
-  if (page < 0 || page > 3)
-    return;
-  const Preparation& p = kPreparations[page];
+  const Preparation& p = kPreparations[static_cast<int>(page)];
   // The shell-side entries keep their text unless they are part of this page.
   const int cleared = p.shellSide ? 4 : 2;
   for (int i = 0; i < cleared; ++i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/DesignFields.h"
 #include "design/ui/DesignDialog.h"
 
 class QLabel;
@@ -15,9 +16,9 @@ class TPressdlg : public TDesignDialog {
  public:
   explicit TPressdlg(QWidget* parent = nullptr);
 
-  // Prompts, visible rows and cleared entries for design page `page` (0 double
-  // pipe, 1 cross flow, 2 shell and tube, 3 compacts); sized to its visible rows.
-  void prepareForPage(int page);
+  // Prompts, visible rows and cleared entries for design page `page`; sized to
+  // its visible rows.
+  void prepareForPage(calvora::design::DesignPage page);
 
   RadioGroup* innerTubeType() const { return innerTube_; }
   RadioGroup* outerTubeType() const { return outerTube_; }

@@ -1,7 +1,6 @@
 #include "design/ui/Result2.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,14 +14,14 @@
 #include <QVBoxLayout>
 
 #include "common/FloatingPoint.h"
-#include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
 #include "common/ui/RadioGroup.h"
 #include "common/ui/ReportOutput.h"
 #include "design/DesignCaptions.h"
+#include "design/DesignFields.h"
+#include "design/DesignReport.h"
 #include "design/ui/DesignText.h"
-#include "design/ui/ReportInputs.h"
 
 TResults2* Results2 = nullptr;
 
@@ -50,7 +49,7 @@ QLabel* NamedLabel(const QString& name, std::string_view text, QWidget* parent) 
 
 }  // namespace
 
-TResults2::TResults2(QWidget* parent) : QDialog(parent) {
+TResults2::TResults2(QWidget* parent) : TScreen(parent) {
   setObjectName("Results2");
   setWindowTitle(DesignText(dt::kResultsCaption));
   auto* layout = new QVBoxLayout(this);
@@ -59,78 +58,56 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   intro->setWordWrap(true);
   layout->addWidget(intro);
 
-  for (int i = 0; i < 23; ++i)
-    fields_[i] = ResultField(QString("Edit%1").arg(i + 1), this);
-
-  auto addRows = [this](QGroupBox* group, int first, int last) {
-    auto* grid = new QGridLayout(group);
-    for (int number = first; number <= last; ++number) {
-      const dt::EntryRow& row = dt::kResultRows[number - 1];
-      QLabel* prompt = NamedLabel(DesignText(row.promptName), row.caption, group);
-      grid->addWidget(prompt, number - first, 0);
-      field(number)->setParent(group);
-      prompt->setBuddy(field(number));
-      grid->addWidget(field(number), number - first, 1);
-    }
-    grid->setColumnStretch(0, 1);
-  };
-
-  auto* flow = new QGroupBox(DesignText(dt::kFlowConditionsGroup), this);
-  flow->setObjectName("GroupBox1");
-  addRows(flow, 1, 8);
-  auto* heat = new QGroupBox(DesignText(dt::kHeatTransferGroup), this);
-  heat->setObjectName("GroupBox2");
-  addRows(heat, 9, 11);
-  heatTransferGroup_ = heat;
-  auto* pressure = new QGroupBox(DesignText(dt::kPressureDropsGroup), this);
-  pressure->setObjectName("GroupBox3");
-  addRows(pressure, 12, 13);
-  pressureGroup_ = pressure;
-
-  auto* properties = new QGroupBox(DesignText(dt::kFluidPropertiesGroup), this);
-  properties->setObjectName("GroupBox4");
-  auto* grid = new QGridLayout(properties);
-  grid->addWidget(NamedLabel("InnerColumn", dt::kInnerColumn, properties), 0, 1, Qt::AlignHCenter);
-  grid->addWidget(NamedLabel("OuterColumn", dt::kOuterColumn, properties), 0, 2, Qt::AlignHCenter);
-  const char* rowNames[4] = {"DensityRow", "PrandtlRow", "ViscosityRow", "ConductivityRow"};
-  for (int row = 0; row < 4; ++row) {
-    grid->addWidget(NamedLabel(rowNames[row], dt::kPropertyRows[row], properties), row + 1, 0);
-    QLineEdit* inner = field(14 + 2 * row);
-    QLineEdit* outer = field(15 + 2 * row);
-    // Each field of the table is named by its column and its row.
-    inner->setAccessibleName(DesignText(dt::kInnerColumn) + ' ' +
-                             DesignText(dt::kPropertyRows[row]));
-    outer->setAccessibleName(DesignText(dt::kOuterColumn) + ' ' +
-                             DesignText(dt::kPropertyRows[row]));
-    inner->setParent(properties);
-    outer->setParent(properties);
-    grid->addWidget(inner, row + 1, 1);
-    grid->addWidget(outer, row + 1, 2);
-  }
-
-  auto* inlet = new QGroupBox(DesignText(dt::kInletTemperaturesGroup), this);
-  inlet->setObjectName("GroupBox5");
-  auto* inletGrid = new QGridLayout(inlet);
-  for (int i = 0; i < 2; ++i) {
-    const dt::EntryRow& row = dt::kInletTemperatureRows[i];
-    QLabel* prompt = NamedLabel(DesignText(row.promptName), row.caption, inlet);
-    inletGrid->addWidget(prompt, i, 0);
-    field(22 + i)->setParent(inlet);
-    prompt->setBuddy(field(22 + i));
-    inletGrid->addWidget(field(22 + i), i, 1);
-  }
-  inletGrid->setColumnStretch(0, 1);
-  inletGroup_ = inlet;
-
+  // One group box per group of the field table, its fields in table order: a
+  // caption beside each field, or, in a group of two columns, the column
+  // captions above and one caption per row.
   auto* columns = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  left->addWidget(flow);
-  left->addWidget(pressure);
-  left->addStretch(1);
   auto* right = new QVBoxLayout;
-  right->addWidget(heat);
-  right->addWidget(inlet);
-  right->addWidget(properties);
+  QList<QWidget*> order;  // Tab goes down the left column, then down the right one
+  for (const dt::ResultGroupPlace& place : dt::kResultGroups) {
+    auto* group = new QGroupBox(DesignText(place.caption), this);
+    group->setObjectName(DesignText(place.objectName));
+    auto* grid = new QGridLayout(group);
+    QStringList rowCaptions;
+    int rows = 0;
+    bool twoColumns = false;
+    for (int i = 0; i < calvora::kDesignResultFieldCount; ++i) {
+      const auto& row = dt::kDesignResultFields[i];
+      if (row.group != place.caption)
+        continue;
+      fields_[i] = ResultField(DesignText(row.objectName), group);
+      order << fields_[i];
+      if (row.shown != calvora::fields::Shown::Always)
+        hideable_[i] = group;
+      if (row.column.empty()) {
+        QLabel* prompt = NamedLabel(DesignText(row.prompt), row.caption, group);
+        prompt->setBuddy(fields_[i]);
+        grid->addWidget(prompt, rows, 0);
+        grid->addWidget(fields_[i], rows++, 1);
+        continue;
+      }
+      // Each field of a two-column group is named by its column and its row.
+      twoColumns = true;
+      const QString caption = DesignText(row.caption);
+      if (!rowCaptions.contains(caption)) {
+        rowCaptions << caption;
+        grid->addWidget(NamedLabel(DesignText(row.prompt), row.caption, group),
+                        static_cast<int>(rowCaptions.size()), 0);
+      }
+      const int column = row.column == dt::kInnerColumn ? 1 : 2;
+      if (!grid->itemAtPosition(0, column)) {
+        grid->addWidget(NamedLabel(DesignText(row.column) + "Column", row.column, group), 0, column,
+                        Qt::AlignHCenter);
+      }
+      fields_[i]->setAccessibleName(DesignText(row.column) + ' ' + caption);
+      grid->addWidget(fields_[i], static_cast<int>(rowCaptions.indexOf(caption)) + 1, column);
+    }
+    if (!twoColumns)
+      grid->setColumnStretch(0, 1);
+    (place.rightColumn ? right : left)->addWidget(group);
+  }
+  left->addStretch(1);
   right->addStretch(1);
   columns->addLayout(left);
   columns->addLayout(right);
@@ -161,12 +138,7 @@ TResults2::TResults2(QWidget* parent) : QDialog(parent) {
   }
   buttons->addStretch(1);
   layout->addLayout(buttons);
-  // Tab goes down the left column, then down the right one, then along the buttons.
-  constexpr int kTabOrder[] = {1,  2,  3,  4,  5,  6,  7,  8,  12, 13, 9, 10,
-                               11, 22, 23, 14, 15, 16, 17, 18, 19, 20, 21};
-  QList<QWidget*> order;
-  for (int number : kTabOrder)
-    order << field(number);
+  // then along the buttons.
   for (QPushButton* button : made)
     order << button;
   for (int i = 1; i < order.size(); ++i)
@@ -184,54 +156,24 @@ void TResults2::showOutcome(const calvora::DesignOutcome& outcome) {
   calvora::PreservedArithmeticFlags keep;
   shown_ = outcome;
   show();
-  // A hidden group's fields keep the texts of an earlier run.
-  auto setGroupVisible = [](QWidget* group, bool visible) {
-    group->setVisible(visible);
-    for (QWidget* child : group->findChildren<QWidget*>())
-      child->setVisible(visible);
-  };
-  setGroupVisible(heatTransferGroup_, outcome.visible(calvora::ResultGroup::HeatTransfer));
-  setGroupVisible(inletGroup_, outcome.visible(calvora::ResultGroup::InletTemperatures));
-  setGroupVisible(pressureGroup_, outcome.visible(calvora::ResultGroup::PressureDrops));
-  for (int number = 1; number <= calvora::kDesignResultFieldCount; ++number)
-    if (outcome.visible(number))
-      field(number)->setText(QString::fromStdString(outcome.text(number)));
-}
-
-calvora::DesignReportSnapshot TResults2::snapshot() const {
-  calvora::DesignReportSnapshot s =
-      reportInputs_ ? reportInputs_() : DesignReportInputs(nullptr, nullptr, nullptr, nullptr);
-
-  s.results = calvora::ResultsReportOf(shown_);
-  return s;
+  // A group that can be hidden shows while its fields do; a hidden group's
+  // fields keep the texts of an earlier run.
+  for (int i = 0; i < calvora::kDesignResultFieldCount; ++i) {
+    if (QWidget* group = hideable_[i]) {
+      group->setVisible(outcome.fieldVisible[i]);
+      for (QWidget* child : group->findChildren<QWidget*>())
+        child->setVisible(outcome.fieldVisible[i]);
+    }
+  }
+  for (int i = 0; i < calvora::kDesignResultFieldCount; ++i)
+    if (outcome.fieldVisible[i])
+      fields_[i]->setText(QString::fromStdString(outcome.fieldTexts[i]));
 }
 
 QStringList TResults2::reportLines(bool printed) const {
   QStringList lines;
   for (const std::string& line : calvora::DesignReportLines(
-           snapshot(), printed ? calvora::ReportKind::Printed : calvora::ReportKind::Saved))
+           shown_, printed ? calvora::ReportKind::Printed : calvora::ReportKind::Saved))
     lines << QString::fromStdString(line);
   return lines;
-}
-
-void TResults2::reject() {
-  close();
-}
-
-void TResults2::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!centred_) {
-    centred_ = true;
-    CentreOnScreen(this);
-  }
-}
-
-void TResults2::closeEvent(QCloseEvent* event) {
-  event->accept();
-  emit closed();
-}
-
-void TResults2::quitClicked() {
-  close();
-  emit quitRequested();
 }

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "common/Numbers.h"
 #include "common/ui/QtMessages.h"
 #include "design/DesignCaptions.h"
+#include "design/TubeSpacing.h"
 
 namespace dt = calvora::design;
 
@@ -50,21 +50,6 @@ QWidget* BankTableView(const QString& name, const QString& title, const QStringL
   return view;
 }
 
-std::optional<SpacingRatios> TSpacingDialog::readRatios() const {
-  const char separator = PlatformDecimalSeparator();
-  if (!outsideDiameter_)
-    return std::nullopt;
-  const QString diameter = outsideDiameter_();
-  const std::optional<double> spValue =
-      calvora::TryParseNumber(sp_->text().toStdString(), separator);
-  const std::optional<double> snValue =
-      calvora::TryParseNumber(sn_->text().toStdString(), separator);
-  const std::optional<double> d = calvora::TryParseNumber(diameter.toStdString(), separator);
-  if (!spValue || !snValue || !d)
-    return std::nullopt;
-  return SpacingRatios{*spValue / *d, *snValue / *d};
-}
-
 void TSpacingDialog::clearSpacings() {
   sp_->clear();
   sn_->clear();
@@ -77,19 +62,16 @@ void TSpacingDialog::fitSpacingEntries() {
   sn_->setFixedWidth(entryWidth);
 }
 
-std::optional<SpacingRatios> TSpacingDialog::ratiosInRange(double spMinimum) {
-  const std::optional<SpacingRatios> ratios = readRatios();
-  if (!ratios) {
-    ShowMessage(this, calvora::MessageKind::Warning, DesignText(dt::kPleaseEnterRequiredData));
-    return std::nullopt;
-  }
-  const bool inRange =
-      ratios->sp >= spMinimum && ratios->sp <= 3 && ratios->sn >= 1.25 && ratios->sn <= 3;
-  if (!inRange) {
-    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kOutOfRangeMessage));
-    return std::nullopt;
-  }
-  return ratios;
+bool TSpacingDialog::spacingAccepted(bool staggered) {
+  const char separator = PlatformDecimalSeparator();
+  const calvora::design::SpacingCheck check = calvora::design::CheckTubeSpacing(
+      staggered, sp_->text().toStdString(), sn_->text().toStdString(),
+      outsideDiameter_ ? outsideDiameter_().toStdString() : std::string(), separator);
+  if (check == calvora::design::SpacingCheck::Accepted)
+    return true;
+  const calvora::design::SpacingMessage message = calvora::design::MessageOf(check);
+  ShowMessage(this, message.kind, DesignText(message.text));
+  return false;
 }
 
 void TSpacingDialog::cancelClicked() {

@@ -22,12 +22,6 @@ QWidget* BankTableView(const QString& name, const QString& title, const QStringL
 // the platform's notation, so it reads back as the number it shows.
 QString PlatformNumberText(QString pointText);
 
-// Sp/d and Sn/d of the two spacing entries.
-struct SpacingRatios {
-  double sp = 0;
-  double sn = 0;
-};
-
 // What the two spacing dialogs share: their Sp (Edit1) and Sn (Edit2) entries,
 // which each dialog creates in its own layout, and their Cancel.
 class TSpacingDialog : public TDesignDialog {
@@ -46,9 +40,9 @@ class TSpacingDialog : public TDesignDialog {
  protected:
   // Both entries wide enough for a pitch of eight digits in the screen's font.
   void fitSpacingEntries();
-  // The ratios when all three texts are numbers and Sp/d lies in [spMinimum, 3]
-  // and Sn/d in [1.25, 3]; otherwise shows why and gives nothing.
-  std::optional<SpacingRatios> ratiosInRange(double spMinimum);
+  // Whether the two entries and the diameter pass the spacing checks of a bank
+  // in line or staggered; otherwise shows why.
+  bool spacingAccepted(bool staggered);
   // Closes the dialog and asks the design screen to clear its arrangement choice.
   void cancelClicked();
 
@@ -56,8 +50,5 @@ class TSpacingDialog : public TDesignDialog {
   QLineEdit* sn_ = nullptr;
 
  private:
-  // Sp/d and Sn/d; nothing when one of the three texts is not a number.
-  std::optional<SpacingRatios> readRatios() const;
-
   std::function<QString()> outsideDiameter_;
 };

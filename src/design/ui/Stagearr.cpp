@@ -88,14 +88,6 @@ void TStaggerdlg::setBounds(const QString& spLower, const QString& spUpper, cons
 }
 
 void TStaggerdlg::okClicked() {
-  const std::optional<SpacingRatios> ratios = ratiosInRange(0.6);
-  if (!ratios)
-    return;
-  const double c = calvora::StaggeredBankCoefficient(ratios->sp, ratios->sn);
-  const double n = calvora::StaggeredBankExponent(ratios->sp, ratios->sn);
-  if (c == 0 || n == 0) {
-    ShowMessage(this, calvora::MessageKind::Information, DesignText(dt::kNoCoefficientsMessage));
-    return;
-  }
-  returnToDesignScreen();
+  if (spacingAccepted(true))
+    returnToDesignScreen();
 }
