@@ -142,7 +142,10 @@ Plot EffectivenessFigure(const ChartInputs& in) {
     return plot;
   }
   CurveType type{in.arrangement, in.mixing, in.Cc < in.Ch};
-  return EffectivenessCurves(type, in.C, QPointF(in.NTU, in.epsilon));
+  Plot plot = EffectivenessCurves(type, in.C, QPointF(in.NTU, in.epsilon));
+  if (!in.ntuNote.empty())
+    plot.notes << Q(in.ntuNote);
+  return plot;
 }
 
 Plot ProfileFigure(const ChartInputs& in) {

@@ -24,6 +24,7 @@ struct ChartInputs {
   double Ch = 0;       // capacity rates (W/K); which is smaller picks the single-mixed curve
   double Cc = 0;
   std::string ntuMissing;
+  std::string ntuNote;  // how NTU was formed, when the reader needs to know
 
   // Temperature profile: the inlets and outlets as the run shows them (deg.C) and U A (W/K).
   bool temperaturesComputed = false;

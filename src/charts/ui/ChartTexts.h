@@ -42,6 +42,9 @@ inline constexpr std::string_view kResistancesOnTubeInside =
 inline constexpr std::string_view kResistancesOnFinnedSurface =
     "Each term is referred to the whole outer surface of the finned tubes, as U is; the outer "
     "film term is 1 / (surface efficiency x outer film coefficient), so it includes the fins.";
+inline constexpr std::string_view kNtuOfFinnedSurface =
+    "U is referred to the finned outer surface and A to the inside surface of the tubes; NTU "
+    "uses the two as the calculation does.";
 // %1: the number of tubes.
 inline constexpr std::string_view kWallTermOfAllTubes =
     "The wall term is the one this analysis forms U with: the inside surface of all %1 tubes "

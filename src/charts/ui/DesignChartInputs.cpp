@@ -58,6 +58,8 @@ ChartInputs DesignChartInputs(const DesignOutcome& outcome) {
   in.epsilon = r.effectiveness;
   in.Ch = r.hotCapacityRate;
   in.Cc = r.coldCapacityRate;
+  if (r.referenceSurface == ReferenceSurface::FinnedOutside)
+    in.ntuNote = std::string(text::kNtuOfFinnedSurface);
 
   in.temperaturesComputed = true;
   in.streamsNamed = true;
