@@ -32,6 +32,7 @@ struct CompactState {
 
   double Rei = 0, Reo = 0, frontalArea = 0, G = 0, Nui = 0, j = 0;
   double hi = 0, ho = 0, A = 0, U = 0;
+  ResistanceTerms resistances;  // 1/U, term by term, on the finned surface
 
   StreamRoles roles;  // fixed by the first thermal pass of an iteration
   ThermalPassResult thermal;
@@ -55,7 +56,10 @@ void EvaluateCoefficients(CompactState& s) {
   s.j = outer.j;
   s.ho = outer.h;
   s.A = s.tubeCount * s.length * kPi * s.Di;  // inside surface of all tubes
-  s.U = FinnedOverallCoefficient(surface, s.hi, s.ho, s.Di, s.wallConductivity);
+  const FinnedCoefficientResult overall =
+      FinnedOverallCoefficientDetail(surface, s.hi, s.ho, s.Di, s.wallConductivity);
+  s.resistances = overall.resistances;
+  s.U = overall.U;
 }
 
 // Hot and cold roles from the inlet temperatures (equal inlets make the inner
@@ -183,6 +187,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
       // as in the thermal pass; the page's values are restored afterwards.
       const double savedTi = s.Ti, savedTo = s.To, savedRei = s.Rei, savedReo = s.Reo;
       const double savedHi = s.hi, savedHo = s.ho, savedU = s.U;
+      const ResistanceTerms savedResistances = s.resistances;
       AssignCompactRoles(s);
       CompactThermalPass(s, messages);
       ++t.corePasses;
@@ -195,6 +200,7 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
       s.hi = savedHi;
       s.ho = savedHo;
       s.U = savedU;
+      s.resistances = savedResistances;
     }
 
     // Outer outlet state at the hot exit temperature; its density stays the
@@ -227,8 +233,13 @@ DesignRun CompactAnalysis(const CompactInputs& in, Messages& messages, CompactTr
   t.ntu = s.thermal.ntu;
   t.effectiveness = s.epsilon;
 
-  run.result = RatingResult({s.innerFlow, s.outerFlow, s.Rei, s.Reo, s.A, s.hi, s.ho, s.U},
-                            s.thermal, {innerDrop, outerDrop}, s.inner, s.outer,
+  // Without the iteration the exit temperatures are the core pressure drop's
+  // own: the run did not compute its heat duty.
+  ThermalPassResult thermal = s.thermal;
+  thermal.computed = in.iteration;
+  run.result = RatingResult({s.innerFlow, s.outerFlow, s.Rei, s.Reo, s.A, s.hi, s.ho, s.U,
+                             s.resistances, ReferenceSurface::FinnedOutside},
+                            thermal, {innerDrop, outerDrop}, s.inner, s.outer,
                             {s.enteredTi, s.enteredTo, s.Ti, s.To});
   return run;
 }

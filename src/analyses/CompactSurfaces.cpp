@@ -58,8 +58,10 @@ FinnedCoefficientResult FinnedOverallCoefficientDetail(const TubeFinSurface& sur
   const double down = std::exp(-x);
   out.finEfficiency = ((up - down) / (up + down)) / x;
   out.surfaceEfficiency = 1 - (1 - out.finEfficiency) * surface.finAreaRatio;
-  out.U = 1 / (1 / (innerCoefficient * areaRatio) + wallTerm +
-               1 / (out.surfaceEfficiency * outerCoefficient));
+  out.resistances.innerFilm = 1 / (innerCoefficient * areaRatio);
+  out.resistances.wall = wallTerm;
+  out.resistances.outerFilm = 1 / (out.surfaceEfficiency * outerCoefficient);
+  out.U = 1 / (out.resistances.innerFilm + out.resistances.wall + out.resistances.outerFilm);
   return out;
 }
 

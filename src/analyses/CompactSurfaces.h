@@ -9,6 +9,8 @@
 #include <array>
 #include <string_view>
 
+#include "properties/Correlations.h"
+
 namespace calvora {
 
 // Circular fins on each tube, or one continuous plate fin pierced by the tubes.
@@ -139,6 +141,10 @@ struct FinnedCoefficientResult {
   double finEfficiency = 0;      // tanh(x)/x
   double surfaceEfficiency = 0;  // 1 - (1 - eta_f) Af/A
   double U = 0;                  // W/(m2 K), on the total outer finned surface
+  // 1/U as formed, on the same surface: the inner film 1 / (hi t) with t the
+  // inside over the outer area, the wall, and the outer film 1 / (eta_o ho),
+  // the fins' efficiency included.
+  ResistanceTerms resistances;
 };
 
 // Overall coefficient on the outer finned surface; kw is the metal's

@@ -45,6 +45,7 @@ struct BankCoefficients {
   double Nuo = 0;
   double hi = 0;
   double ho = 0;
+  ResistanceTerms resistances;  // 1/U, term by term
   double U = 0;
 };
 
@@ -60,7 +61,8 @@ BankCoefficients BankHeatTransfer(const BankGeometry& g, double mt, double mo,
   c.Nuo = BankNusselt(c.Reo, g.c, g.n, outer.prandtl);
   c.hi = FilmCoefficient(c.Nui, inner.conductivity, g.Di);
   c.ho = FilmCoefficient(c.Nuo, outer.conductivity, g.Do) * RowCorrectionFactor(g.Np, g.staggered);
-  c.U = OverallCoefficient(g.A, g.L, c.hi, g.Di, g.Do, g.kw, c.ho);
+  c.resistances = PlainTubeResistances(g.A, g.L, c.hi, g.Di, g.Do, g.kw, c.ho);
+  c.U = OverallCoefficient(c.resistances);
   return c;
 }
 
@@ -194,8 +196,9 @@ DesignRun CrossFlowAnalysis(const CrossFlowInputs& in, Messages& messages, Cross
 
   // The inner flow handed over is the total; Rei and the heat balance use the
   // flow per tube.
-  run.result = RatingResult({mi, mo, c.Rei, c.Reo, g.A, c.hi, c.ho, c.U}, thermal,
-                            {innerPressureDrop, outerPressureDrop}, inner, outer,
+  run.result = RatingResult({mi, mo, c.Rei, c.Reo, g.A, c.hi, c.ho, c.U, c.resistances,
+                             ReferenceSurface::TubeInside, g.N},
+                            thermal, {innerPressureDrop, outerPressureDrop}, inner, outer,
                             {enteredTi, enteredTo, Ti, To});
   return run;
 }

@@ -31,6 +31,7 @@ struct FilmCoefficients {
   double Nuo = 0;
   double hi = 0;
   double ho = 0;
+  ResistanceTerms resistances;  // 1/U, term by term
   double U = 0;
 };
 
@@ -46,7 +47,8 @@ FilmCoefficients DoublePipeHeatTransfer(const DoublePipeGeometry& g, double mi, 
   c.Nuo = AnnulusNusselt(c.Reo, outer.prandtl, g.D2, g.D3);
   c.hi = FilmCoefficient(c.Nui, inner.conductivity, g.D1);
   c.ho = AnnulusFilmCoefficient(c.Nuo, outer.conductivity, g.D3, g.D2);
-  c.U = OverallCoefficient(g.A, g.L, c.hi, g.D1, g.D2, g.kw, c.ho);
+  c.resistances = PlainTubeResistances(g.A, g.L, c.hi, g.D1, g.D2, g.kw, c.ho);
+  c.U = OverallCoefficient(c.resistances);
   return c;
 }
 
@@ -159,7 +161,7 @@ DesignRun DoublePipeAnalysis(const DoublePipeInputs& in, Messages& messages, Dou
   }
   CheckArithmetic();
 
-  run.result = RatingResult({mi, mo, c.Rei, c.Reo, g.A, c.hi, c.ho, c.U}, thermal,
+  run.result = RatingResult({mi, mo, c.Rei, c.Reo, g.A, c.hi, c.ho, c.U, c.resistances}, thermal,
                             {innerPressureDrop, outerPressureDrop}, inner, outer,
                             {enteredTi, enteredTo, Ti, To});
   return run;

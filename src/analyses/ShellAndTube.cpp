@@ -52,7 +52,8 @@ void TubeSide(ShellAndTubeCase& c, double pi) {
 void OuterAndOverall(ShellAndTubeCase& c) {
   c.hOuter = ShellSideCoefficient(c.flowTerm, c.propertyGroup, c.diameterFactor, c.baffleFactor,
                                   c.endFactor, c.viscosityFactor);
-  c.U = OverallCoefficient(c.A, c.L, c.hInner, c.Di, c.Do, c.kWall, c.hOuter);
+  c.resistances = PlainTubeResistances(c.A, c.L, c.hInner, c.Di, c.Do, c.kWall, c.hOuter);
+  c.U = OverallCoefficient(c.resistances);
 }
 
 void HeatDuty(ShellAndTubeCase& c, Messages& messages) {
@@ -63,6 +64,7 @@ void HeatDuty(ShellAndTubeCase& c, Messages& messages) {
   c.Q = pass.heatTransferRate;
   c.TcoldOut = pass.coldOutletTemperature;
   c.ThotOut = pass.hotOutletTemperature;
+  c.lastPass = pass;
 }
 
 // Re-evaluates the properties at the weighted temperatures until both outlets
@@ -91,11 +93,12 @@ bool RatingIteration(ShellAndTubeCase& c, Messages& messages, int passLimit, boo
 }
 
 DesignResult HandOver(const ShellAndTubeCase& c) {
-  ThermalPassResult thermal;
+  ThermalPassResult thermal = c.lastPass;
   thermal.heatTransferRate = c.Q;
   thermal.coldOutletTemperature = c.TcoldOut;
   thermal.hotOutletTemperature = c.ThotOut;
-  return RatingResult({c.mInner, c.mOuter, c.ReTube, c.ReShell, c.A, c.hInner, c.hOuter, c.U},
+  return RatingResult({c.mInner, c.mOuter, c.ReTube, c.ReShell, c.A, c.hInner, c.hOuter, c.U,
+                       c.resistances, ReferenceSurface::TubeInside, c.Nt},
                       thermal, {c.pressureDropTube, c.pressureDropShell}, c.inner, c.outer,
                       {c.enteredTin, c.enteredTout, c.Tin, c.Tout});
 }

@@ -86,11 +86,13 @@ struct ShellAndTubeCase {
   double baffleA = 0, baffleB = 0, baffleFactor = 0;
   double endFactor31 = 0, endFactor4 = 0, endFactor = 0, viscosityFactor = 0;
   double hOuter = 0, A = 0, U = 0;
+  ResistanceTerms resistances;  // 1/U, term by term
   // Heat duty (with the iteration box only).
   StreamRoles roles;
   CapacityRateSet rates;
   double NTU = 0, eps = 0, Q = 0, TcoldOut = 0, ThotOut = 0;
-  int iterationPasses = 0;  // passes of the rating iteration after the first
+  ThermalPassResult lastPass;  // the last effectiveness-NTU pass, whole
+  int iterationPasses = 0;     // passes of the rating iteration after the first
   // Pressure drops.
   double f = 0, pressureDropTube = 0, pressureDropShell = 0;
 };

@@ -87,6 +87,24 @@ DesignResult RatingResult(const RatingFigures& figures, const ThermalPassResult&
   result.outerInletTemperature = temperatures.outerEntered;
   result.innerPropertyTemperature = temperatures.innerProperty;
   result.outerPropertyTemperature = temperatures.outerProperty;
+  result.innerFilmResistance = figures.resistances.innerFilm;
+  result.wallResistance = figures.resistances.wall;
+  result.outerFilmResistance = figures.resistances.outerFilm;
+  result.referenceSurface = figures.referenceSurface;
+  result.wallTermTubes = figures.wallTermTubes;
+  if (thermal.computed) {
+    result.heatDutyComputed = true;
+    result.innerIsHot = thermal.roles.innerIsHot;
+    result.arrangement = thermal.arrangement;
+    result.mixing = thermal.mixing;
+    result.ntu = thermal.ntu;
+    result.effectiveness = thermal.effectiveness;
+    result.capacityRatio = thermal.rates.C;
+    result.hotCapacityRate = thermal.rates.Ch;
+    result.coldCapacityRate = thermal.rates.Cc;
+    result.hotInletTemperature = thermal.roles.hotInlet;
+    result.coldInletTemperature = thermal.roles.coldInlet;
+  }
   return result;
 }
 
@@ -154,6 +172,10 @@ ThermalPassResult ThermalPass(const StreamRoles& roles, double area, double over
                               FlowArrangement arrangement, CrossFlowMixing mixing,
                               double& effectiveness, Messages& messages) {
   ThermalPassResult pass;
+  pass.computed = true;
+  pass.roles = roles;
+  pass.arrangement = arrangement;
+  pass.mixing = mixing;
   pass.rates =
       CapacityRates(roles.coldFlow, roles.coldSpecificHeat, roles.hotFlow, roles.hotSpecificHeat);
   pass.ntu = NtuFromUA(area, pass.rates.Cmin, overallCoefficient);
@@ -165,6 +187,7 @@ ThermalPassResult ThermalPass(const StreamRoles& roles, double area, double over
                                                        roles.coldFlow, roles.coldSpecificHeat);
   pass.hotOutletTemperature = CooledOutletTemperature(roles.hotInlet, pass.heatTransferRate,
                                                       roles.hotFlow, roles.hotSpecificHeat);
+  pass.effectiveness = effectiveness;
   return pass;
 }
 

@@ -54,8 +54,13 @@ StreamRoles AssignRoles(double innerInlet, double outerInlet, double innerFlow, 
                         double innerSpecificHeat, double outerSpecificHeat);
 
 struct ThermalPassResult {
+  bool computed = false;  // false: no pass ran, and every value below is 0
+  StreamRoles roles;
+  FlowArrangement arrangement = FlowArrangement::CounterFlow;
+  CrossFlowMixing mixing = CrossFlowMixing::None;
   CapacityRateSet rates;
   double ntu = 0;
+  double effectiveness = 0;
   double heatTransferRate = 0;       // Q
   double coldOutletTemperature = 0;  // Tc2
   double hotOutletTemperature = 0;   // Th2
@@ -63,7 +68,7 @@ struct ThermalPassResult {
 
 // One effectiveness-NTU pass with U and A: capacity rates, NTU, effectiveness
 // (left as it was when the relation reports "Insufficient Data !"), Q and both
-// exit temperatures.
+// exit temperatures, with the roles and the type it ran with.
 ThermalPassResult ThermalPass(const StreamRoles& roles, double area, double overallCoefficient,
                               FlowArrangement arrangement, CrossFlowMixing mixing,
                               double& effectiveness, Messages& messages);
@@ -152,6 +157,9 @@ struct RatingFigures {
   double innerReynolds = 0, outerReynolds = 0;
   double surfaceArea = 0;
   double innerFilmCoefficient = 0, outerFilmCoefficient = 0, overallCoefficient = 0;
+  ResistanceTerms resistances;  // the terms U was formed from
+  ReferenceSurface referenceSurface = ReferenceSurface::TubeInside;
+  double wallTermTubes = 1;  // see DesignResult::wallTermTubes
 };
 struct PressureDropPair {
   double inner = 0;
@@ -165,7 +173,8 @@ struct RatingTemperatures {
   double outerProperty = 0;
 };
 
-// The result record of a rating, filled from its parts.
+// The result record of a rating, filled from its parts; the heat duty counts
+// as computed when `thermal` is a pass that ran.
 DesignResult RatingResult(const RatingFigures& figures, const ThermalPassResult& thermal,
                           const PressureDropPair& drops, const FluidProperties& inner,
                           const FluidProperties& outer, const RatingTemperatures& temperatures);

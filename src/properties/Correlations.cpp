@@ -105,11 +105,25 @@ double BankSurfaceArea(double length, double diameter, double tubes) {
   return tubes * diameter * kPiFourDecimals * length;
 }
 
+ResistanceTerms PlainTubeResistances(double area, double length, double innerFilm,
+                                     double insideDiameter, double outsideDiameter,
+                                     double wallConductivity, double outerFilm) {
+  ResistanceTerms terms;
+  terms.wall =
+      area * std::log(outsideDiameter / insideDiameter) / (kTwoPiWall * wallConductivity * length);
+  terms.outerFilm = insideDiameter / (outsideDiameter * outerFilm);
+  terms.innerFilm = 1 / innerFilm;
+  return terms;
+}
+
+double OverallCoefficient(const ResistanceTerms& terms) {
+  return 1 / (terms.wall + terms.outerFilm + terms.innerFilm);
+}
+
 double OverallCoefficient(double area, double length, double innerFilm, double insideDiameter,
                           double outsideDiameter, double wallConductivity, double outerFilm) {
-  const double wall =
-      area * std::log(outsideDiameter / insideDiameter) / (kTwoPiWall * wallConductivity * length);
-  return 1 / (wall + insideDiameter / (outsideDiameter * outerFilm) + 1 / innerFilm);
+  return OverallCoefficient(PlainTubeResistances(area, length, innerFilm, insideDiameter,
+                                                 outsideDiameter, wallConductivity, outerFilm));
 }
 
 PropertyTemperatureWeights PropertyTemperatures(double& innerTemperature, double& outerTemperature,

@@ -71,6 +71,25 @@ double TubeSurfaceArea(double length, double diameter);
 // Surface of N tubes, A = N D 3.1415 L, m2.
 double BankSurfaceArea(double length, double diameter, double tubes);
 
+// The three terms of the overall resistance 1/U, m2 K/W, each referred to the
+// surface U is referred to.
+struct ResistanceTerms {
+  double innerFilm = 0;
+  double wall = 0;
+  double outerFilm = 0;
+};
+
+// The terms of a plain tube wall referred to the inside surface A: the inner
+// film 1 / hi, the wall A ln(Do/Di) / (6.283 kw L) and the outer film
+// Di / (Do ho). With A the surface of N tubes and L the length of one, the wall
+// term is N times that of one tube.
+ResistanceTerms PlainTubeResistances(double area, double length, double innerFilm,
+                                     double insideDiameter, double outsideDiameter,
+                                     double wallConductivity, double outerFilm);
+
+// U = 1 / (wall + outer film + inner film), W/(m2 K), from the terms above.
+double OverallCoefficient(const ResistanceTerms& terms);
+
 // Overall coefficient of a plain tube wall referred to the inside surface A, W/(m2 K):
 // U = 1 / (A ln(Do/Di) / (6.283 kw L) + Di / (Do ho) + 1 / hi).
 double OverallCoefficient(double area, double length, double innerFilm, double insideDiameter,

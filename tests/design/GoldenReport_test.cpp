@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
@@ -237,6 +238,28 @@ INSTANTIATE_TEST_SUITE_P(Chains, GoldenReport, testing::ValuesIn(AllCases()),
                            return std::string(info.param.golden->chain) +
                                   (info.param.printed ? "_printed" : "_saved");
                          });
+
+// The three resistances the result carries add up to 1/U; a run with the
+// iteration carries a pass for which NTU = U A / Cmin and
+// effectiveness = Q / (Cmin (Th1 - Tc1)).
+TEST(GoldenRuns, CarryTheTermsOfUAndTheirOperatingPoint) {
+  for (auto page : {DoublePipe, CrossFlow, ShellAndTube, Compact}) {
+    const DesignOutcome o = page();
+    const DesignResult& r = o.result;
+    const double sum = r.innerFilmResistance + r.wallResistance + r.outerFilmResistance;
+    EXPECT_NEAR(sum * r.overallCoefficient, 1.0, 1e-12);
+    EXPECT_EQ(r.heatDutyComputed, IterationChosen(o.inputs));
+    if (!r.heatDutyComputed)
+      continue;
+    EXPECT_EQ(r.hotInletTemperature,
+              r.innerIsHot ? r.innerInletTemperature : r.outerInletTemperature);
+    const double Cmin = std::min(r.hotCapacityRate, r.coldCapacityRate);
+    EXPECT_NEAR(r.ntu, r.overallCoefficient * r.surfaceArea / Cmin, 1e-12 * r.ntu);
+    EXPECT_NEAR(r.effectiveness,
+                r.heatTransferRate / (Cmin * (r.hotInletTemperature - r.coldInletTemperature)),
+                1e-12);
+  }
+}
 
 }  // namespace
 }  // namespace calvora

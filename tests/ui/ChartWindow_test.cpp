@@ -8,6 +8,8 @@
 
 #include "charts/Sweep.h"
 #include "charts/ui/ChartWindow.h"
+#include "common/Messages.h"
+#include "design/DesignOutcome.h"
 
 using namespace calvora::charts;
 
@@ -34,6 +36,20 @@ QStringList SvgTexts(const QString& file) {
       texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
   }
   return xml.hasError() ? QStringList() : texts;
+}
+
+// The README's first run: water at 80 deg C inside, engine oil at 40 deg C in
+// the annulus, counter flow, with the iteration.
+calvora::DesignOutcome ReadmeDoublePipe() {
+  calvora::DoublePipeInputs in;
+  in.innerFluid = 1, in.outerFluid = 2, in.material = 0;
+  in.iteration = true, in.flowCondition = 1;
+  in.innerTubeInsideDiameter = "0.02", in.innerTubeOutsideDiameter = "0.025";
+  in.outerTubeInsideDiameter = "0.04", in.outerTubeOutsideDiameter = "0.045";
+  in.length = "5", in.innerMassFlow = "0.2", in.outerMassFlow = "0.3";
+  in.innerTemperature = "80", in.outerTemperature = "40";
+  calvora::RecordingMessages messages;
+  return calvora::RunDesign(in, messages);
 }
 
 }  // namespace
@@ -72,6 +88,37 @@ class ChartWindowTest : public QObject {
     QVERIFY(window.textView(ChartWindow::EffectivenessTab)
                 ->toPlainText()
                 .contains("The heat duty was not computed"));
+  }
+
+  // The point at (U A / Cmin, Q / (Cmin (Th1 - Tc1))), the profile from the
+  // shown inlets to the shown outlets with both streams' heat equal to Q, and
+  // the oil film as the largest resistance.
+  void readmeDoublePipeRun() {
+    const calvora::DesignOutcome run = ReadmeDoublePipe();
+    const calvora::DesignResult& r = run.result;
+    ChartWindow window;
+    window.showInputs(DesignChartInputs(run));
+    const double Ch = r.hotCapacityRate, Cc = r.coldCapacityRate, Cmin = std::min(Ch, Cc);
+    const auto& curves = std::get<Plot>(window.view(ChartWindow::EffectivenessTab)->figure());
+    const QPointF point = curves.markers.at(0).at;
+    QCOMPARE(point.x(), r.overallCoefficient * r.surfaceArea / Cmin);
+    QCOMPARE(point.y(), r.heatTransferRate / (Cmin * (80 - 40)));
+    QVERIFY(std::fabs(point.x() - 0.034) < 0.002 && std::fabs(point.y() - 0.034) < 0.002);
+    const auto& profile = std::get<Plot>(window.view(ChartWindow::ProfileTab)->figure());
+    const std::vector<QPointF>& hot = profile.series.at(0).points;
+    const std::vector<QPointF>& cold = profile.series.at(1).points;
+    QCOMPARE(profile.series.at(0).label, QString("Hot fluid (inner)"));
+    const double Th0 = std::stod(run.text("hotOutletTemperature"));
+    const double Tc0 = std::stod(run.text("coldOutletTemperature"));
+    QVERIFY(Th0 == 79.061 && Tc0 == 41.338);  // as the README shows them
+    QVERIFY(hot.front().y() == 80 && std::fabs(hot.back().y() - Th0) < 5e-4);
+    QVERIFY(std::fabs(cold.back().y() - 40) < 1e-9 && std::fabs(cold.front().y() - Tc0) < 5e-4);
+    const double Q = r.heatTransferRate;
+    QVERIFY(std::fabs(Ch * (hot.front().y() - hot.back().y()) - Q) < 1e-9 * Q);
+    QVERIFY(std::fabs(Cc * (cold.front().y() - cold.back().y()) - Q) < 1e-9 * Q);
+    const auto& bar = std::get<BarChart>(window.view(ChartWindow::ResistancesTab)->figure());
+    QVERIFY(bar.segments.at(2).value > bar.segments.at(0).value + bar.segments.at(1).value);
+    QVERIFY(bar.notes.join(' ').contains("outer film (cold fluid) limits"));
   }
 };
 

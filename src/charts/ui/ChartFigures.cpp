@@ -22,6 +22,9 @@ QString Q(const std::string& text) {
 
 const QColor kHot(0xD5, 0x5E, 0x00);
 const QColor kCold(0x00, 0x72, 0xB2);
+// The two films when the run did not say which stream is hot.
+const QColor kInnerSide(0x00, 0x9E, 0x73);
+const QColor kOuterSide(0xCC, 0x79, 0xA7);
 
 constexpr double kStandardRatios[] = {0.0, 0.25, 0.5, 0.75, 1.0};
 constexpr int kCurveIntervals = 200;
@@ -139,7 +142,10 @@ Plot EffectivenessFigure(const ChartInputs& in) {
     return plot;
   }
   CurveType type{in.arrangement, in.mixing, in.Cc < in.Ch};
-  return EffectivenessCurves(type, in.C, QPointF(in.NTU, in.epsilon));
+  Plot plot = EffectivenessCurves(type, in.C, QPointF(in.NTU, in.epsilon));
+  if (!in.ntuNote.empty())
+    plot.notes << Q(in.ntuNote);
+  return plot;
 }
 
 Plot ProfileFigure(const ChartInputs& in) {
@@ -172,8 +178,15 @@ Plot ProfileFigure(const ChartInputs& in) {
   plot.title += counter ? QStringLiteral(": counter flow") : QStringLiteral(": parallel flow");
   plot.xTitle = Q(text::kAreaAxis);
   plot.xRange = AxisRange{-0.03, 1.03};
-  Series hot{QStringLiteral("Hot fluid"), {}, Emphasis::Strong, kHot, false};
-  Series cold{QStringLiteral("Cold fluid"), {}, Emphasis::Strong, kCold, false};
+  // "Hot fluid (inner)" where the run knows which stream flows inside the tubes.
+  auto streamName = [&](bool hotStream) {
+    QString name = hotStream ? QStringLiteral("Hot fluid") : QStringLiteral("Cold fluid");
+    if (in.streamsNamed)
+      name += hotStream == in.innerIsHot ? QStringLiteral(" (inner)") : QStringLiteral(" (outer)");
+    return name;
+  };
+  Series hot{streamName(true), {}, Emphasis::Strong, kHot, false};
+  Series cold{streamName(false), {}, Emphasis::Strong, kCold, false};
   for (const ProfilePoint& p : profile->points) {
     hot.points.emplace_back(p.x, p.Th);
     cold.points.emplace_back(p.x, p.Tc);
@@ -211,9 +224,20 @@ BarChart ResistanceFigure(const ChartInputs& in) {
     return bar;
   }
   bar.valueTitle = QStringLiteral("Resistance (m2.deg.C/W), each referred to the area of U");
-  bar.segments = {{QStringLiteral("Inner film"), in.innerFilm, kCold},
+  // Each film in its stream's colour, and named by it, when the run knows which is hot.
+  QString innerLabel = QStringLiteral("Inner film");
+  QString outerLabel = QStringLiteral("Outer film");
+  QColor innerColour = kInnerSide;
+  QColor outerColour = kOuterSide;
+  if (in.streamsNamed) {
+    innerLabel += in.innerIsHot ? QStringLiteral(" (hot fluid)") : QStringLiteral(" (cold fluid)");
+    outerLabel += in.innerIsHot ? QStringLiteral(" (cold fluid)") : QStringLiteral(" (hot fluid)");
+    innerColour = in.innerIsHot ? kHot : kCold;
+    outerColour = in.innerIsHot ? kCold : kHot;
+  }
+  bar.segments = {{innerLabel, in.innerFilm, innerColour},
                   {QStringLiteral("Wall"), in.wall, QColor(0x88, 0x88, 0x88)},
-                  {QStringLiteral("Outer film"), in.outerFilm, kHot}};
+                  {outerLabel, in.outerFilm, outerColour}};
   const double total = in.innerFilm + in.wall + in.outerFilm;
   if (total > 0 && std::isfinite(total)) {
     bar.notes << QStringLiteral("1/U = %1 m2.deg.C/W, so U = %2 W/m2.deg.C.")
@@ -226,6 +250,8 @@ BarChart ResistanceFigure(const ChartInputs& in) {
     bar.notes
         << QStringLiteral("The %1 limits the heat transfer most.").arg(largest->label.toLower());
   }
+  if (!in.resistancesNote.empty())
+    bar.notes << Q(in.resistancesNote);
   return bar;
 }
 

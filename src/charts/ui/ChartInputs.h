@@ -5,6 +5,10 @@
 #include "ntu/Effectiveness.h"
 #include "ntu/ThermalState.h"
 
+namespace calvora {
+struct DesignOutcome;
+}
+
 namespace calvora::charts {
 
 // What the chart window shows of one run, filled by the results screen's wiring.
@@ -20,6 +24,7 @@ struct ChartInputs {
   double Ch = 0;       // capacity rates (W/K); which is smaller picks the single-mixed curve
   double Cc = 0;
   std::string ntuMissing;
+  std::string ntuNote;  // how NTU was formed, when the reader needs to know
 
   // Temperature profile: the inlets and outlets as the run shows them (deg.C) and U A (W/K).
   bool temperaturesComputed = false;
@@ -27,14 +32,25 @@ struct ChartInputs {
   double UA = 0;
   std::string profileMissing;
 
+  // The design chain knows which stream flows inside the tubes: with
+  // streamsNamed, innerIsHot says whether that is the hot one.
+  bool streamsNamed = false;
+  bool innerIsHot = false;
+
   // Resistances (m2.K/W), each referred to the area U is referred to, so that
   // they add up to 1/U.
   bool resistancesComputed = false;
   double innerFilm = 0, wall = 0, outerFilm = 0;
   std::string resistancesMissing;
+  std::string resistancesNote;  // what the terms are referred to, and how they were formed
 };
 
 // The chart inputs of a solved thermal calculation: every value but the resistances.
 ChartInputs ThermalChartInputs(const ThermalState& state);
+
+// The chart inputs of a design run: the resistances always, the operating point
+// and the temperatures when the run computed the heat duty, the profile along
+// the area for the double pipe.
+ChartInputs DesignChartInputs(const calvora::DesignOutcome& outcome);
 
 }  // namespace calvora::charts
