@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -554,8 +555,16 @@ int CommandLineMain(int argc, char* argv[], const KindRegistry& kinds) {
   bool plots = false;
   for (int i = 1; i < argc; ++i)
     plots = plots || std::string_view(argv[i]).substr(0, 6) == "--plot";
-  if (plots)
+  if (plots) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit wants a private runtime folder and warns without one (cron, CI).
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+      const QString runtime = QDir::tempPath() + "/runtime-" + QString::number(getuid());
+      if (QDir().mkpath(runtime) &&
+          QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
+  }
   const std::unique_ptr<QCoreApplication> app(plots ? new QGuiApplication(argc, argv)
                                                     : new QCoreApplication(argc, argv));
   QCoreApplication::setApplicationName("Calvora");
