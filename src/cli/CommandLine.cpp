@@ -278,11 +278,21 @@ bool RunSweep(const std::vector<LoadedCase>& loaded, RunPlan& plan, std::size_t 
   std::vector<RunOutput> scratch(static_cast<std::size_t>(threads));
   std::vector<std::vector<double>> values(static_cast<std::size_t>(threads));
   std::atomic<std::int64_t> messages{0};
+  // Each axis' values once, not once per point.
+  std::vector<std::vector<double>> grid(plan.axes.size());
+  for (std::size_t a = 0; a < grid.size(); ++a)
+    for (int i = 0; i < plan.axes[a].count; ++i)
+      grid[a].push_back(plan.axes[a].Value(i));
   const auto produce = [&](std::int64_t item, int worker, std::string& text) {
     const LoadedCase& c = loaded[static_cast<std::size_t>(item / perCase)];
     auto& point = values[static_cast<std::size_t>(worker)];
     RunOutput& result = scratch[static_cast<std::size_t>(worker)];
-    PointValues(plan.axes, item % perCase, point);
+    point.resize(grid.size());
+    for (std::int64_t rest = item % perCase, a = std::ssize(grid); a-- > 0;) {
+      const auto& axis = grid[static_cast<std::size_t>(a)];
+      point[static_cast<std::size_t>(a)] = axis[static_cast<std::size_t>(rest % std::ssize(axis))];
+      rest /= std::ssize(axis);
+    }
     c.prepared->Run(keys, point, false, result);
     if (!result.results)
       messages.fetch_add(1, std::memory_order_relaxed);

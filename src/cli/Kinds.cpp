@@ -43,13 +43,18 @@ double ShownValue(const Row& row, const Result& result) {
 
 constexpr double kNotShown = std::numeric_limits<double>::quiet_NaN();
 
+// The display texts are needed by the report alone: the values are the numbers.
+fields::ResultTexts TextsFor(bool report) {
+  return report ? fields::ResultTexts::Written : fields::ResultTexts::Skipped;
+}
+
 // ---- thermal --------------------------------------------------------------------
 
 constexpr auto kThermalColumns = ColumnsOf(kThermalResultFields);
 
 void RunThermal(const ThermalInputs& inputs, bool report, RunOutput& out) {
   OutputMessages sink(out.messages);
-  const ThermalOutcome outcome = SolveThermal(inputs, sink);
+  const ThermalOutcome outcome = SolveThermal(inputs, sink, TextsFor(report));
   out.values.assign(kThermalColumns.size(), kNotShown);
   if (!outcome.showsResults())
     return;
@@ -67,7 +72,7 @@ constexpr auto kDesignColumns = ColumnsOf(design::kDesignResultFields);
 template <class Record>
 void RunDesignKind(const Record& record, bool report, RunOutput& out) {
   OutputMessages sink(out.messages);
-  const DesignOutcome outcome = RunDesign(DesignInputs(record), sink);
+  const DesignOutcome outcome = RunDesign(DesignInputs(record), sink, TextsFor(report));
   out.values.assign(kDesignColumns.size(), kNotShown);
   if (!outcome.showsResults())
     return;

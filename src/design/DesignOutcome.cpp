@@ -84,7 +84,7 @@ char SeparatorOf(const DesignInputs& inputs) {
 
 }  // namespace
 
-DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink) {
+DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink, fields::ResultTexts texts) {
   DesignOutcome outcome;
   outcome.inputs = inputs;
   bool resultsFlag = false;
@@ -101,10 +101,11 @@ DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink) {
     outcome.ending = RunEnding::FailedCheck;
     return outcome;
   }
-  return ResultsOutcome(inputs, outcome.result);
+  return ResultsOutcome(inputs, outcome.result, texts);
 }
 
-DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result) {
+DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result,
+                             fields::ResultTexts texts) {
   // Formatting is display work, not part of the calculation: it leaves the
   // arithmetic flags as it found them.
   PreservedArithmeticFlags keep;
@@ -116,10 +117,12 @@ DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& res
   outcome.result = result;
   for (int i = 0; i < kDesignResultFieldCount; ++i) {
     const auto& f = design::kDesignResultFields[i];
+    outcome.fieldVisible[i] = FieldVisible(f.shown, iteration, pressureDrops);
+    if (texts == fields::ResultTexts::Skipped)
+      continue;
     const double value = f.value(result);
     outcome.fieldTexts[i] =
         FormatFixed(f.absolute ? std::fabs(value) : value, f.precision, f.digits, separator);
-    outcome.fieldVisible[i] = FieldVisible(f.shown, iteration, pressureDrops);
   }
   return outcome;
 }
