@@ -52,7 +52,7 @@ fields::ResultTexts TextsFor(bool report) {
 
 constexpr auto kThermalColumns = ColumnsOf(kThermalResultFields);
 
-void RunThermal(const ThermalInputs& inputs, bool report, RunOutput& out) {
+void RunThermal(ThermalInputs inputs, bool report, RunOutput& out) {
   OutputMessages sink(out.messages);
   const ThermalOutcome outcome = SolveThermal(inputs, sink, TextsFor(report));
   out.values.assign(kThermalColumns.size(), kNotShown);
@@ -70,9 +70,9 @@ void RunThermal(const ThermalInputs& inputs, bool report, RunOutput& out) {
 constexpr auto kDesignColumns = ColumnsOf(design::kDesignResultFields);
 
 template <class Record>
-void RunDesignKind(const Record& record, bool report, RunOutput& out) {
+void RunDesignKind(Record record, bool report, RunOutput& out) {
   OutputMessages sink(out.messages);
-  const DesignOutcome outcome = RunDesign(DesignInputs(record), sink, TextsFor(report));
+  const DesignOutcome outcome = RunDesign(DesignInputs(std::move(record)), sink, TextsFor(report));
   out.values.assign(kDesignColumns.size(), kNotShown);
   if (!outcome.showsResults())
     return;

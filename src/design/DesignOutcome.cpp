@@ -85,23 +85,25 @@ char SeparatorOf(const DesignInputs& inputs) {
 }  // namespace
 
 DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink, fields::ResultTexts texts) {
-  DesignOutcome outcome;
-  outcome.inputs = inputs;
+  DesignResult result;
   bool resultsFlag = false;
-  outcome.ending = RunGuarded(sink, [&](Messages& messages) {
+  const RunEnding ending = RunGuarded(sink, [&](Messages& messages) {
     const DesignRun run = Analyse(inputs, messages);
     resultsFlag = run.resultsFlag;
-    outcome.result = run.result;
+    result = run.result;
   });
-  if (outcome.ending != RunEnding::Results) {
-    outcome.result = DesignResult{};
+  if (ending == RunEnding::Results && resultsFlag)
+    return ResultsOutcome(inputs, result, texts);
+  // The record is copied into the outcome once, whichever way the run ended.
+  DesignOutcome outcome;
+  outcome.inputs = inputs;
+  if (ending != RunEnding::Results) {
+    outcome.ending = ending;
     return outcome;
   }
-  if (!resultsFlag) {
-    outcome.ending = RunEnding::FailedCheck;
-    return outcome;
-  }
-  return ResultsOutcome(inputs, outcome.result, texts);
+  outcome.ending = RunEnding::FailedCheck;
+  outcome.result = result;
+  return outcome;
 }
 
 DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result,
