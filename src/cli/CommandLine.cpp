@@ -514,6 +514,8 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
       return usage("--plot draws a sweep of one or two --vary.");
     if (loaded.size() != 1)
       return usage("--plot draws the sweep of one CASE.");
+    if (PointCount(plan.axes) > 1'000'000)
+      return usage("--plot draws at most 1,000,000 points.");
     if (!parser.value(plot).endsWith(".svg", Qt::CaseInsensitive))
       return usage("--plot writes an .svg file.");
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
