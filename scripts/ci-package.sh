@@ -88,6 +88,13 @@ for image in $(grep -o 'src="images/[^"]*"' "$root/help/CALVOR1.HLP" | sed 's/^s
   [ -f "$extract/usr/share/calvora/$image" ] || fail "the package lacks $image"
 done
 
+echo "== run-time dependencies"
+# The units library comes through dpkg-shlibdeps, its database by name.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "$depends"
+grep -q 'libudunits2-0' <<<"$depends" || fail "the package does not depend on libudunits2-0"
+grep -q 'libudunits2-data' <<<"$depends" || fail "the package does not depend on libudunits2-data"
+
 echo "== no build-machine path in the program"
 if grep -qF "$root" "$extract/usr/bin/calvora"; then fail "usr/bin/calvora names $root"; fi
 
@@ -120,6 +127,28 @@ else
   wait "$pid" && status=0 || status=$?
   cat "$log/offscreen.txt"
   fail "the installed program ended within 5 s (exit status $status)"
+fi
+
+# The command line needs no display: a template, filled in and run, with a unit
+# string so the units database is read too.
+echo "== command line without a display"
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+if (
+  cd "$log" &&
+    "${nodisplay[@]}" /usr/bin/calvora --version &&
+    "${nodisplay[@]}" /usr/bin/calvora --template thermal >thermal.json &&
+    sed -i -e 's/"Th1": ""/"Th1": "248 degF"/; s/"Tc1": ""/"Tc1": 20/; s/"Th0": ""/"Th0": 80/' \
+      -e 's/"Tc0": ""/"Tc0": 45/; s/"Mc": ""/"Mc": 2/; s/"U": ""/"U": 800/' \
+      -e 's/"cc": ""/"cc": 4180/; s/"ch": ""/"ch": 2000/; s/"Parallel Flow"/"Counter Flow"/' \
+      -e 's/"unknowns": \[/"unknowns": ["Mh", "Q", "A"/' thermal.json &&
+    "${nodisplay[@]}" /usr/bin/calvora --run thermal.json --report-dir out --csv runs.csv &&
+    grep -q '^Total surface area (m2) : *3.8864$' out/thermal.txt &&
+    grep -q '^thermal.json,120,20,80,45,800,2,2.6125,' runs.csv
+); then
+  echo "the command line ran a thermal case without a display"
+else
+  cat "$log/thermal.json" "$log/runs.csv" 2>/dev/null || true
+  fail "the command line did not run a thermal case without a display"
 fi
 
 # The help file: press Help on the main menu (Alt+H) in a virtual display and

@@ -64,7 +64,8 @@ struct KindParts {
   // analysis; fills `out` (values sized to `results`), and the report when
   // `report` is true and the run gave results. Must be safe to call from
   // several threads at once on different records.
-  void (*run)(const Record& record, bool report, RunOutput& out) = nullptr;
+  // The record is the run's own copy (a sweep point's), so a run may move it on.
+  void (*run)(Record record, bool report, RunOutput& out) = nullptr;
 };
 
 // A case read from its file, ready to run any number of times.
@@ -111,7 +112,7 @@ class Prepared final : public PreparedCase {
     for (std::size_t i = 0; i < keys.size(); ++i)
       if (const auto* row = fields::FindField(parts_.schema.inputs, keys[i]); row && row->text)
         row->text(varied) = cases::NumberText(values[i], separator);
-    parts_.run(varied, report, out);
+    parts_.run(std::move(varied), report, out);
   }
 
  private:

@@ -5,13 +5,16 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <csignal>
 #include <cstring>
 #include <thread>
 
 #include "cases/Csv.h"
+#include "charts/Sweep.h"
 #include "cli/Sweep.h"
 #include "common/Format.h"
 
@@ -19,8 +22,8 @@ namespace calvora::cli {
 
 namespace {
 
-constexpr const char* kOptionNames[] = {"run",        "verify",    "template", "vary",   "csv",
-                                        "report-dir", "overwrite", "help",     "version"};
+constexpr const char* kOptionNames[] = {"run", "verify",     "template",  "vary", "csv",    "plot",
+                                        "y",   "report-dir", "overwrite", "help", "version"};
 
 std::atomic<bool> interrupted{false};
 
@@ -144,6 +147,9 @@ struct RunPlan {
   bool reports = false;
   QDir reportDir;
   int threads = 0;
+  QString plot;                 // --plot FILE.svg, empty when none
+  std::vector<std::size_t> ys;  // the plotted result columns (--y)
+  std::vector<double> plotted;  // per point, the value of each of `ys`
 };
 
 QString ReportPath(const RunPlan& plan, const LoadedCase& c) {
@@ -259,7 +265,7 @@ bool RunEach(const std::vector<LoadedCase>& loaded, const RunPlan& plan, std::si
 
 // Every grid point of every case on `plan.threads` threads, rows in order.
 // Returns false when the table could not be written or the sweep was stopped.
-bool RunSweep(const std::vector<LoadedCase>& loaded, const RunPlan& plan, std::size_t columnCount,
+bool RunSweep(const std::vector<LoadedCase>& loaded, RunPlan& plan, std::size_t columnCount,
               Output& table, bool& anyMessage, std::FILE* err) {
   std::vector<std::string_view> keys;
   for (const VaryAxis& axis : plan.axes)
@@ -272,14 +278,26 @@ bool RunSweep(const std::vector<LoadedCase>& loaded, const RunPlan& plan, std::s
   std::vector<RunOutput> scratch(static_cast<std::size_t>(threads));
   std::vector<std::vector<double>> values(static_cast<std::size_t>(threads));
   std::atomic<std::int64_t> messages{0};
+  // Each axis' values once, not once per point.
+  std::vector<std::vector<double>> grid(plan.axes.size());
+  for (std::size_t a = 0; a < grid.size(); ++a)
+    for (int i = 0; i < plan.axes[a].count; ++i)
+      grid[a].push_back(plan.axes[a].Value(i));
   const auto produce = [&](std::int64_t item, int worker, std::string& text) {
     const LoadedCase& c = loaded[static_cast<std::size_t>(item / perCase)];
     auto& point = values[static_cast<std::size_t>(worker)];
     RunOutput& result = scratch[static_cast<std::size_t>(worker)];
-    PointValues(plan.axes, item % perCase, point);
+    point.resize(grid.size());
+    for (std::int64_t rest = item % perCase, a = std::ssize(grid); a-- > 0;) {
+      const auto& axis = grid[static_cast<std::size_t>(a)];
+      point[static_cast<std::size_t>(a)] = axis[static_cast<std::size_t>(rest % std::ssize(axis))];
+      rest /= std::ssize(axis);
+    }
     c.prepared->Run(keys, point, false, result);
     if (!result.results)
       messages.fetch_add(1, std::memory_order_relaxed);
+    for (std::size_t y = 0; y < plan.ys.size(); ++y)
+      plan.plotted[static_cast<std::size_t>(item) * plan.ys.size() + y] = result.values[plan.ys[y]];
     AppendRow(text, c, point, result, columnCount);
   };
   const auto consume = [&](const std::string& text) { return table.Write(text); };
@@ -294,8 +312,50 @@ bool RunSweep(const std::vector<LoadedCase>& loaded, const RunPlan& plan, std::s
   return true;
 }
 
+// The sweep's plot: the plotted results against the first varied entry, one
+// line per plotted result and value of the second.
+charts::SweepData PlotData(const LoadedCase& c, const RunPlan& plan) {
+  const auto results = c.kind->Results();
+  const auto withUnit = [](std::string_view key, std::string_view unit) {
+    const QString text = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return unit.empty()
+               ? text
+               : text + " [" + QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size())) +
+                     "]";
+  };
+  charts::SweepData data;
+  data.title = QFileInfo(c.file).fileName();
+  const VaryAxis& x = plan.axes[0];
+  data.xTitle = withUnit(x.key, *c.kind->EntryUnit(x.key));
+  QStringList yTitles;
+  for (const std::size_t y : plan.ys)
+    yTitles << withUnit(results[y].key, results[y].unit);
+  data.yTitle = yTitles.join(", ");
+  for (int i = 0; i < x.count; ++i)
+    data.x.push_back(x.Value(i));
+  const int lines = plan.axes.size() > 1 ? plan.axes[1].count : 1;
+  const std::size_t ys = plan.ys.size();
+  for (int l = 0; l < lines; ++l) {
+    for (std::size_t y = 0; y < ys; ++y) {
+      charts::SweepLine line;
+      line.name = withUnit(results[plan.ys[y]].key, results[plan.ys[y]].unit);
+      if (plan.axes.size() > 1) {
+        std::string value;
+        cases::AppendShortest(value, plan.axes[1].Value(l));
+        line.name +=
+            QString(", %1 = %2")
+                .arg(QString::fromStdString(plan.axes[1].key), QString::fromStdString(value));
+      }
+      for (int i = 0; i < x.count; ++i)
+        line.y.push_back(plan.plotted[(static_cast<std::size_t>(i) * lines + l) * ys + y]);
+      data.lines.push_back(std::move(line));
+    }
+  }
+  return data;
+}
+
 int RunCases(const std::vector<LoadedCase>& loaded, const std::vector<ResultColumn>& columns,
-             const RunPlan& plan, std::FILE* out, std::FILE* err) {
+             RunPlan& plan, std::FILE* out, std::FILE* err) {
   std::string header;
   cases::CsvRow row(header);
   row.Text("case");
@@ -333,6 +393,13 @@ int RunCases(const std::vector<LoadedCase>& loaded, const std::vector<ResultColu
   }
   if (plan.table && !table.Commit())
     return cannotWrite(plan.csv);
+  if (!plan.plot.isEmpty()) {
+    QString error;
+    if (!charts::WriteSweepPlot(PlotData(loaded.front(), plan), plan.plot, &error)) {
+      Print(err, Std(error.isEmpty() ? plan.plot + ": " + cases::kCannotSave : error) + "\n");
+      return kExitBadUsage;
+    }
+  }
   return anyMessage ? kExitMessage : kExitResults;
 }
 
@@ -361,9 +428,14 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
                                "Write one row per case or sweep point to FILE (- for "
                                "standard output).",
                                "FILE");
+  const QCommandLineOption plot("plot",
+                                "Draw the --y results of a sweep against the first varied entry, "
+                                "one line per value of a second, as an SVG FILE.",
+                                "FILE.svg");
+  const QCommandLineOption ys("y", "The results --plot draws, by their keys.", "KEY[,KEY...]");
   const QCommandLineOption reportDir("report-dir", "Write each case's report to DIR.", "DIR");
   const QCommandLineOption overwrite("overwrite", "Replace files that already exist.");
-  parser.addOptions({run, verify, templateOption, vary, csv, reportDir, overwrite});
+  parser.addOptions({run, verify, templateOption, vary, csv, plot, ys, reportDir, overwrite});
   parser.addPositionalArgument("CASE", "Case files (JSON).", "[CASE...]");
 
   const auto usage = [&](const std::string& text) {
@@ -393,7 +465,8 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
     return usage("Give one of --run, --verify and --template.");
 
   if (parser.isSet(templateOption)) {
-    if (!files.isEmpty() || parser.isSet(vary) || parser.isSet(csv) || parser.isSet(reportDir))
+    if (!files.isEmpty() || parser.isSet(vary) || parser.isSet(csv) || parser.isSet(reportDir) ||
+        parser.isSet(plot) || parser.isSet(ys))
       return usage("--template takes a KIND and nothing else.");
     const CaseKind* kind = kinds.Find(Std(parser.value(templateOption)));
     if (!kind)
@@ -404,7 +477,8 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
   }
   if (files.isEmpty())
     return usage("Name at least one CASE file.");
-  if (parser.isSet(verify) && (parser.isSet(vary) || parser.isSet(csv) || parser.isSet(reportDir)))
+  if (parser.isSet(verify) && (parser.isSet(vary) || parser.isSet(csv) || parser.isSet(reportDir) ||
+                               parser.isSet(plot) || parser.isSet(ys)))
     return usage("--verify takes CASE files and nothing else.");
 
   std::vector<LoadedCase> loaded;
@@ -433,6 +507,33 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
     return usage("--vary needs --csv FILE for its rows.");
   if (!plan.axes.empty() && parser.isSet(reportDir))
     return usage("--report-dir writes one report per case; it cannot be used with --vary.");
+  if (parser.isSet(plot) != parser.isSet(ys))
+    return usage("--plot FILE.svg and --y KEY[,KEY...] go together.");
+  if (parser.isSet(plot)) {
+    if (plan.axes.empty() || plan.axes.size() > 2)
+      return usage("--plot draws a sweep of one or two --vary.");
+    if (loaded.size() != 1)
+      return usage("--plot draws the sweep of one CASE.");
+    if (PointCount(plan.axes) > 1'000'000)
+      return usage("--plot draws at most 1,000,000 points.");
+    if (!parser.value(plot).endsWith(".svg", Qt::CaseInsensitive))
+      return usage("--plot writes an .svg file.");
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+      return usage("--plot needs the program's drawing support.");
+    const auto results = loaded.front().kind->Results();
+    for (const QString& key : parser.value(ys).split(',')) {
+      const auto it = std::find_if(results.begin(), results.end(), [&](const ResultColumn& r) {
+        return r.key == Std(key.trimmed());
+      });
+      if (it == results.end())
+        return usage("--y: \"" + Std(key) + "\" is not a result of " +
+                     std::string(loaded.front().kind->Name()) + " cases");
+      plan.ys.push_back(static_cast<std::size_t>(it - results.begin()));
+    }
+    plan.plot = parser.value(plot);
+    plan.plotted.assign(static_cast<std::size_t>(PointCount(plan.axes)) * plan.ys.size(),
+                        std::nan(""));
+  }
   plan.table = parser.isSet(csv);
   plan.csv = plan.table ? parser.value(csv) : QString("-");
   plan.reports = parser.isSet(reportDir);
@@ -442,6 +543,8 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
   QStringList targets;
   if (plan.table && plan.csv != "-")
     targets << plan.csv;
+  if (!plan.plot.isEmpty())
+    targets << plan.plot;
   if (plan.reports) {
     if (!plan.reportDir.exists() && !QDir().mkpath(plan.reportDir.path()))
       return usage(Std(plan.reportDir.path()) + ": " + cases::kCannotSave);
@@ -459,7 +562,23 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
 }
 
 int CommandLineMain(int argc, char* argv[], const KindRegistry& kinds) {
-  QCoreApplication app(argc, argv);
+  // A plot draws text, which needs the toolkit's fonts: then an application
+  // that draws off screen, so no display is needed either way.
+  bool plots = false;
+  for (int i = 1; i < argc; ++i)
+    plots = plots || std::string_view(argv[i]).substr(0, 6) == "--plot";
+  if (plots) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit wants a private runtime folder and warns without one (cron, CI).
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+      const QString runtime = QDir::tempPath() + "/runtime-" + QString::number(getuid());
+      if (QDir().mkpath(runtime) &&
+          QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
+  }
+  const std::unique_ptr<QCoreApplication> app(plots ? new QGuiApplication(argc, argv)
+                                                    : new QCoreApplication(argc, argv));
   QCoreApplication::setApplicationName("Calvora");
   QCoreApplication::setApplicationVersion(CALVORA_VERSION);
   return RunCommandLine(QCoreApplication::arguments(), kinds, stdout, stderr);

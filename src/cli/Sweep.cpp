@@ -107,6 +107,7 @@ bool RunInOrder(std::int64_t count, int threads,
   const auto stopped = [&] { return abandon || (stop && stop->load()); };
   const auto work = [&](int worker) {
     std::string text;
+    std::size_t last = 0;  // the size of the previous chunk's text, to reserve for the next
     for (;;) {
       std::int64_t mine;
       {
@@ -117,6 +118,7 @@ bool RunInOrder(std::int64_t count, int threads,
         mine = next++;
       }
       text.clear();
+      text.reserve(last + last / 8);
       try {
         const std::int64_t end = std::min(count, (mine + 1) * chunk);
         for (std::int64_t item = mine * chunk; item < end && !(stop && stop->load()); ++item)
@@ -129,6 +131,7 @@ bool RunInOrder(std::int64_t count, int threads,
         return;
       }
       std::lock_guard<std::mutex> hold(lock);
+      last = text.size();
       ready.emplace(mine, std::move(text));
       text = std::string();
       changed.notify_all();

@@ -37,6 +37,10 @@ struct InputField {
   std::span<const std::string_view> items{};  // Kind::Choice: the item texts, in index order
 };
 
+// Whether a run writes the display texts of its results fields: the screens and
+// the reports need them; a sweep that keeps only the numbers skips the work.
+enum class ResultTexts { Written, Skipped };
+
 // When a results field (and the group that holds it) is shown.
 enum class Shown {
   Always,

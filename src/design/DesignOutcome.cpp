@@ -84,27 +84,30 @@ char SeparatorOf(const DesignInputs& inputs) {
 
 }  // namespace
 
-DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink) {
-  DesignOutcome outcome;
-  outcome.inputs = inputs;
+DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink, fields::ResultTexts texts) {
+  DesignResult result;
   bool resultsFlag = false;
-  outcome.ending = RunGuarded(sink, [&](Messages& messages) {
+  const RunEnding ending = RunGuarded(sink, [&](Messages& messages) {
     const DesignRun run = Analyse(inputs, messages);
     resultsFlag = run.resultsFlag;
-    outcome.result = run.result;
+    result = run.result;
   });
-  if (outcome.ending != RunEnding::Results) {
-    outcome.result = DesignResult{};
+  if (ending == RunEnding::Results && resultsFlag)
+    return ResultsOutcome(inputs, result, texts);
+  // The record is copied into the outcome once, whichever way the run ended.
+  DesignOutcome outcome;
+  outcome.inputs = inputs;
+  if (ending != RunEnding::Results) {
+    outcome.ending = ending;
     return outcome;
   }
-  if (!resultsFlag) {
-    outcome.ending = RunEnding::FailedCheck;
-    return outcome;
-  }
-  return ResultsOutcome(inputs, outcome.result);
+  outcome.ending = RunEnding::FailedCheck;
+  outcome.result = result;
+  return outcome;
 }
 
-DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result) {
+DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result,
+                             fields::ResultTexts texts) {
   // Formatting is display work, not part of the calculation: it leaves the
   // arithmetic flags as it found them.
   PreservedArithmeticFlags keep;
@@ -116,10 +119,12 @@ DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& res
   outcome.result = result;
   for (int i = 0; i < kDesignResultFieldCount; ++i) {
     const auto& f = design::kDesignResultFields[i];
+    outcome.fieldVisible[i] = FieldVisible(f.shown, iteration, pressureDrops);
+    if (texts == fields::ResultTexts::Skipped)
+      continue;
     const double value = f.value(result);
     outcome.fieldTexts[i] =
         FormatFixed(f.absolute ? std::fabs(value) : value, f.precision, f.digits, separator);
-    outcome.fieldVisible[i] = FieldVisible(f.shown, iteration, pressureDrops);
   }
   return outcome;
 }

@@ -63,13 +63,16 @@ RunEnding RunGuarded(Messages& sink, const std::function<void(Messages&)>& work)
 
 // One design run as the design screen's OK runs it: the page's analysis inside
 // RunGuarded, then, when the results flag survived, the 23 field texts (with
-// the record's decimal separator) and what is visible.
-DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink);
+// the record's decimal separator; empty with ResultTexts::Skipped) and what is
+// visible.
+DesignOutcome RunDesign(const DesignInputs& inputs, Messages& sink,
+                        fields::ResultTexts texts = fields::ResultTexts::Written);
 
 // The outcome of a run of `inputs` that ended with `result` and its results
 // flag set: the field texts with the record's decimal separator, and what its
 // two boxes make visible.
-DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result);
+DesignOutcome ResultsOutcome(const DesignInputs& inputs, const DesignResult& result,
+                             fields::ResultTexts texts = fields::ResultTexts::Written);
 
 // The iteration and pressure-drop boxes of a page's record.
 bool IterationChosen(const DesignInputs& inputs);

@@ -1,10 +1,15 @@
 #include <QApplication>
 
+#include "cli/CommandLine.h"
+#include "cli/Kinds.h"
 #include "shell/Main.h"
 #include "shell/Screens.h"
 #include "shell/Splash.h"
 
 int main(int argc, char* argv[]) {
+  // Any option of the command line: no window, no display needed.
+  if (calvora::cli::WantsCommandLine(argc, argv))
+    return calvora::cli::CommandLineMain(argc, argv, calvora::cli::CaseKinds());
   QApplication app(argc, argv);
   Splashform = new TSplashform;
   Splashform->show();

@@ -404,7 +404,8 @@ int AllowedCombination(unsigned unknownMask) {
   return c ? c->number : 0;
 }
 
-ThermalOutcome SolveThermal(const ThermalInputs& inputs, Messages& messages) {
+ThermalOutcome SolveThermal(const ThermalInputs& inputs, Messages& messages,
+                            fields::ResultTexts texts) {
   FloatingPointGuard guard;
   ThermalOutcome outcome;
   ThermalState& s = outcome.state;
@@ -456,7 +457,8 @@ ThermalOutcome SolveThermal(const ThermalInputs& inputs, Messages& messages) {
     if (!WithinTheMethod(s)) {
       throw MathError();
     }
-    outcome.fieldTexts = ThermalResultTexts(s, inputs.decimalSeparator);
+    if (texts == fields::ResultTexts::Written)
+      outcome.fieldTexts = ThermalResultTexts(s, inputs.decimalSeparator);
     return end(ThermalEnding::Results);
   } catch (const RelationFailed&) {
     return end(ThermalEnding::NoRelation);

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "common/FieldTable.h"
 #include "common/Messages.h"
 #include "ntu/ThermalState.h"
 #include "thermal/InputCaptions.h"
@@ -138,8 +139,9 @@ int AllowedCombination(unsigned unknownMask);
 // relation found no effectiveness or NTU, the mass-flow search failed, or the
 // calculation failed (including results that break the method: a flow, Q, A, U,
 // NTU or capacity rate not above zero, or an effectiveness beyond what the
-// exchanger type reaches).
-ThermalOutcome SolveThermal(const ThermalInputs& inputs, Messages& messages);
+// exchanger type reaches). With ResultTexts::Skipped the field texts stay empty.
+ThermalOutcome SolveThermal(const ThermalInputs& inputs, Messages& messages,
+                            fields::ResultTexts texts = fields::ResultTexts::Written);
 
 // The outcome of a run that ended with `state`: its field texts with
 // `decimalSeparator`.

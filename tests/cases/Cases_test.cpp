@@ -174,7 +174,7 @@ TEST(Csv, QuotesAndWritesShortestNumbers) {
 
 // A kind of the toy record: "area" = length * flow; a flow above 0.5 ends in a message.
 constexpr cli::ResultColumn kToyResults[] = {{"area", "m2", 10, 4}};
-void RunToy(const Toy& toy, bool, cli::RunOutput& out) {
+void RunToy(Toy toy, bool, cli::RunOutput& out) {
   const auto length = TryParseNumber(toy.length, toy.separator);
   const auto flow = TryParseNumber(toy.flow, toy.separator);
   out.results = length && flow && *flow <= 0.5;
