@@ -156,11 +156,12 @@ void ConnectCaseEntries() {
   QObject::connect(Results1, &TResults1::caseOpenRequested, Results1, open);
   QObject::connect(Combi2Dlg, &TCombi2Dlg::caseOpenRequested, Combi2Dlg, open);
   QObject::connect(Results2, &TResults2::caseOpenRequested, Results2, open);
-  QObject::connect(Results1->caseActions().chart, &QAction::triggered, Results1, [] {
+  // "Chart..." (F9) after the case entries of the results screens.
+  QObject::connect(calvora::charts::AddChartEntry(Results1), &QAction::triggered, Results1, [] {
     calvora::charts::ShowChartWindow(
         calvora::charts::ThermalChartInputs(Results1->outcome().state));
   });
-  QObject::connect(Results2->caseActions().chart, &QAction::triggered, Results2, [] {
+  QObject::connect(calvora::charts::AddChartEntry(Results2), &QAction::triggered, Results2, [] {
     calvora::charts::ShowChartWindow(calvora::charts::DesignChartInputs(Results2->outcome()));
   });
 }

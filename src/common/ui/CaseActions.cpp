@@ -14,7 +14,6 @@
 #include <utility>
 
 #include "cases/CaseFile.h"
-#include "charts/ui/ChartWindow.h"
 #include "common/ui/CaseTexts.h"
 #include "common/ui/QtMessages.h"
 
@@ -91,7 +90,6 @@ CaseActions AddCaseActions(QWidget* screen, bool results) {
   if (results) {
     actions.copyResults = Entry(screen, "CopyResultsAction", text::kCopyResults,
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    actions.chart = calvora::charts::AddChartEntry(screen);
   }
   // Right button, Shift+F10 and the Menu key open a menu of the screen's actions.
   screen->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -14,14 +14,14 @@ struct CaseFault;
 
 // The case entries of an input or results screen, created once with the
 // screen: "Open case..." (Ctrl+O) and "Save case..." (Ctrl+Shift+S), on a
-// results screen also "Copy results" (Ctrl+Shift+C) and "Chart..." (F9). They
+// results screen also "Copy results" (Ctrl+Shift+C; the shell adds "Chart...",
+// F9, after it). They
 // are the screen's actions, so its context menu (right button, Shift+F10, the
 // Menu key) lists them and their keys work anywhere on the screen.
 struct CaseActions {
   QAction* open = nullptr;
   QAction* save = nullptr;
   QAction* copyResults = nullptr;  // results screens only
-  QAction* chart = nullptr;        // results screens only
 };
 CaseActions AddCaseActions(QWidget* screen, bool results);
 

@@ -31,7 +31,7 @@ class TResults2 : public TScreen {
   // The run on display.
   const calvora::DesignOutcome& outcome() const { return shown_; }
   // "Open case...", "Save case..." (the run's entries and the results shown),
-  // "Copy results" and "Chart...".
+  // "Copy results".
   const CaseActions& caseActions() const { return caseActions_; }
   // The shown fields as "caption TAB value" lines.
   QString resultLines() const;

@@ -35,7 +35,7 @@ class TResults1 : public QDialog {
   // The run on display.
   const calvora::ThermalOutcome& outcome() const { return outcome_; }
   // "Open case...", "Save case..." (the run's entries and its results),
-  // "Copy results" and "Chart...".
+  // "Copy results".
   const CaseActions& caseActions() const { return caseActions_; }
   // Every field as "caption TAB value" lines.
   QString resultLines() const;
