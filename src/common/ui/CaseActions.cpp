@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QUrl>
 #include <QWidget>
 #include <utility>
@@ -91,8 +93,18 @@ CaseActions AddCaseActions(QWidget* screen, bool results) {
     actions.copyResults = Entry(screen, "CopyResultsAction", text::kCopyResults,
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   }
-  // Right button, Shift+F10 and the Menu key open a menu of the screen's actions.
+  // The right button and the Menu key open a menu of the screen's actions (or
+  // of the field under them); Shift+F10 opens the screen's menu where the focus is.
   screen->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), screen);
+  menuKey->setObjectName("ContextMenuShortcut");
+  menuKey->setContext(Qt::WindowShortcut);
+  QObject::connect(menuKey, &QShortcut::activated, screen, [screen] {
+    const QWidget* focus = screen->focusWidget() ? screen->focusWidget() : screen;
+    const QPoint at = focus->mapTo(screen, focus->rect().center());
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, screen->mapToGlobal(at));
+    QApplication::sendEvent(screen, &event);
+  });
   return actions;
 }
 
