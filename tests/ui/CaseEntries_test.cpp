@@ -28,75 +28,49 @@
 namespace {
 
 using namespace calvora;
-namespace ti = thermal_input;
-constexpr int kAir = 0, kWater = 1, kCopper = 0;
 
-// Counter flow, hot oil 150 -> 90 deg C heating water from 30 deg C.
-ThermalInputs Thermal() {
-  ThermalInputs in;
-  in.SetArrangement(FlowArrangement::CounterFlow);
-  for (Unknown u : {Unknown::Mh, Unknown::Tc0, Unknown::A})
-    in.SetUnknown(u);
-  const std::pair<ti::Quantity, const char*> texts[] = {
-      {ti::Quantity::Th1, "150"}, {ti::Quantity::Tc1, "30"},   {ti::Quantity::Th0, "90"},
-      {ti::Quantity::Mc, "1.5"},  {ti::Quantity::Q, "240000"}, {ti::Quantity::U, "300"},
-      {ti::Quantity::Cc, "4180"}, {ti::Quantity::Ch, "2000"}};
-  for (const auto& [quantity, text] : texts)
-    in.SetText(quantity, text);
-  in.decimalSeparator = PlatformDecimalSeparator();
-  return in;
+// The entries of one case of each kind, as a file gives them.
+struct Kind {
+  const char* kind;
+  const char* inputs;
+};
+constexpr Kind kCases[] = {
+    {"thermal", R"j({"type": "Counter Flow", "unknowns": ["Mh", "Tc0", "A"], "Th1": 150, "Tc1": 30,
+        "Th0": 90, "Mc": 1.5, "Q": 240000, "U": 300, "cc": 4180, "ch": 2000})j"},
+    {"double-pipe", R"j({"innerTubeInsideDiameter": 0.02, "innerTubeOutsideDiameter": 0.025,
+        "outerTubeInsideDiameter": 0.04, "outerTubeOutsideDiameter": 0.045, "length": 5,
+        "innerMassFlow": 0.2, "outerMassFlow": 0.3, "innerFluid": "Saturated Water",
+        "innerTemperature": 80, "outerFluid": "Oil (Engine,Unused)", "outerTemperature": 40,
+        "material": "Copper", "iteration": true, "flowCondition": "Counter flow"})j"},
+    {"cross-flow", R"j({"innerFluid": "Saturated Water", "outerFluid": "Air", "material": "Copper",
+        "arrangement": "In-Line arrangement", "tubeInsideDiameter": 0.016,
+        "tubeOutsideDiameter": 0.02, "rowsNormal": 10, "rowsParallel": 4, "tubeCount": 40,
+        "length": 1, "innerMassFlow": 1, "outerMassFlow": 0.5, "innerTemperature": 80,
+        "outerTemperature": 27, "inLinePitchParallel": 0.03, "inLinePitchNormal": 0.04})j"},
+    {"shell-and-tube", R"j({"innerFluid": "Saturated Water", "outerFluid": "Saturated Water",
+        "material": "Copper", "iteration": true, "shellDiameter": 0.5, "tubeInsideDiameter":
+        0.0135, "clearance": 0.015, "baffles": 12, "centralBaffleSpace": 0.2, "endBaffleSpace":
+        0.3, "innerMassFlow": 200, "outerMassFlow": 25, "innerTemperature": 20,
+        "outerTemperature": 80, "layout2": true})j"},
+    {"compact", R"j({"surface": "Cir-Cir  19.66mm, 37.2mm, 39.5mm,  44.5mm,  5.13mm,  0.31mm",
+        "innerFluid": "Saturated Water", "outerFluid": "Air", "material":
+        "Carbon Steel", "tubeInsideDiameter": 0.0165, "tubeCount": 20, "rowsNormal": 10,
+        "rowsParallel": 2, "length": 0.6, "innerMassFlow": 0.5, "outerMassFlow": 1.2,
+        "innerTemperature": 80, "outerTemperature": 20})j"},
+};
+
+bool Thermal(const QString& kind) {
+  return kind == "thermal";
 }
 
-// The golden design records: double pipe with the iteration and the pressure
-// drops, an in-line cross-flow bank with its pitches, a shell and tube, a
-// compact (surface 7, carbon steel).
-DesignInputs Design(int which) {
-  if (which == 0) {
-    DoublePipeInputs in;
-    in.innerFluid = in.outerFluid = kWater;
-    in.material = kCopper;
-    in.pressureDrops = in.iteration = true;
-    in.innerTubeType = in.outerTubeType = 0;
-    in.flowCondition = 1;
-    in.inletPipeDiameter = "0.03", in.outletPipeDiameter = "0.035";
-    in.innerTubeInsideDiameter = "0.02", in.innerTubeOutsideDiameter = "0.025";
-    in.outerTubeInsideDiameter = "0.04", in.outerTubeOutsideDiameter = "0.045";
-    in.length = "5", in.innerMassFlow = "0.2", in.outerMassFlow = "0.3";
-    in.innerTemperature = "80", in.outerTemperature = "20";
-    return in;
-  }
-  if (which == 1) {
-    CrossFlowInputs in;
-    in.innerFluid = kWater;
-    in.outerFluid = kAir;
-    in.material = kCopper;
-    in.arrangement = 0, in.pressureDrops = true, in.innerTubeType = 0;
-    in.inletPipeDiameter = "0.05", in.outletPipeDiameter = "0.06";
-    in.tubeInsideDiameter = "0.016", in.tubeOutsideDiameter = "0.02";
-    in.rowsNormal = "10", in.rowsParallel = "4", in.tubeCount = "40", in.length = "1";
-    in.innerMassFlow = "1", in.outerMassFlow = "0.5";
-    in.innerTemperature = "80", in.outerTemperature = "27";
-    in.inLinePitchParallel = "0.03", in.inLinePitchNormal = "0.04";
-    return in;
-  }
-  if (which == 3) {
-    CompactInputs in;
-    in.surface = 6, in.innerFluid = kWater, in.outerFluid = kAir, in.material = 2;
-    in.tubeInsideDiameter = "0.0165", in.tubeCount = "20", in.rowsNormal = "10";
-    in.rowsParallel = "2", in.length = "0.6", in.innerMassFlow = "0.5";
-    in.outerMassFlow = "1.2", in.innerTemperature = "80", in.outerTemperature = "20";
-    return in;
-  }
-  ShellAndTubeInputs in;
-  in.innerFluid = in.outerFluid = kWater;
-  in.material = kCopper;
-  in.iteration = true;
-  in.shellDiameter = "0.5", in.tubeInsideDiameter = "0.0135", in.clearance = "0.015";
-  in.baffles = "12", in.centralBaffleSpace = "0.2", in.endBaffleSpace = "0.3";
-  in.innerMassFlow = "200", in.outerMassFlow = "25";
-  in.innerTemperature = "20", in.outerTemperature = "80";
-  in.arrangement = {false, true, false, false, false, false};
-  return in;
+// The input screen of `kind` as a case file, and the run shown on its results screen.
+QByteArray InputCase(const QString& kind) {
+  return Thermal(kind) ? ThermalCaseBytes(ReadThermalScreen(*Combi1Dlg))
+                       : DesignCaseBytes(ReadDesignPage(*PageOfCaseKind(kind.toStdString())));
+}
+QByteArray ResultsCase(const QString& kind) {
+  return Thermal(kind) ? ThermalCaseBytes(ReadThermalScreen(*Combi1Dlg), &Results1->outcome())
+                       : DesignCaseBytes(Results2->outcome().inputs, &Results2->outcome());
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -110,6 +84,18 @@ void Write(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
+QByteArray CaseFile(const QString& kind, const QByteArray& inputs) {
+  return R"({"format": "calvora-case", "version": 1, "kind": ")" + kind.toUtf8() +
+         R"(", "inputs": )" + inputs + "}";
+}
+
+// OK on the input screen of `kind`; the results screen shows the run.
+void RunCase(const QString& kind) {
+  Click(Thermal(kind) ? static_cast<QWidget*>(Combi1Dlg) : Combi2Dlg,
+        Thermal(kind) ? "OkBtn" : "OKBtn");
+  QVERIFY(Thermal(kind) ? Results1->isVisible() : Results2->isVisible());
+}
+
 }  // namespace
 
 class CaseEntriesTest : public QObject {
@@ -119,61 +105,36 @@ class CaseEntriesTest : public QObject {
   void init() { CreateScreens(); }
   void cleanup() { DestroyScreens(); }
 
-  // Saved from the results, opened in a fresh program: same screen, same
-  // results, same file.
-  void thermalRoundTrip() {
-    WriteThermalScreen(*Combi1Dlg, Thermal());
-    Click(Combi1Dlg, "OkBtn");
-    const auto first = Results1->outcome().fieldTexts;
+  // Opened, run, saved from the results, opened in a fresh program: the same
+  // screen, the same run's notes, the same file byte for byte (results included).
+  void roundTrip_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("inputs");
+    for (const Kind& c : kCases)
+      QTest::newRow(c.kind) << c.kind << QByteArray(c.inputs);
+  }
+  void roundTrip() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, inputs);
     QTemporaryDir dir;
-    QVERIFY(WriteCaseFile(Results1, dir.filePath("t.json"),
-                          ThermalCaseBytes(ReadThermalScreen(*Combi1Dlg), &Results1->outcome())));
-    DestroyScreens();
-    CreateScreens();
-    QVERIFY(OpenCaseFile(dir.filePath("t.json")));
-    QVERIFY(Combi1Dlg->isVisible() && !Mainform->isVisible());
-    QVERIFY(ReadThermalScreen(*Combi1Dlg) == Thermal());
-    Click(Combi1Dlg, "OkBtn");
-    QVERIFY(Results1->isVisible() && !Combi1Dlg->isVisible());
-    QCOMPARE(Results1->outcome().fieldTexts, first);
-    QVERIFY(WriteCaseFile(Results1, dir.filePath("again.json"),
-                          ThermalCaseBytes(ReadThermalScreen(*Combi1Dlg), &Results1->outcome())));
-    QCOMPARE(ReadAll(dir.filePath("again.json")), ReadAll(dir.filePath("t.json")));
-  }
-
-  void designRoundTrip_data() {
-    QTest::addColumn<int>("which");
-    QTest::newRow("double pipe") << 0;
-    QTest::newRow("cross flow") << 1;
-    QTest::newRow("shell and tube") << 2;
-    QTest::newRow("compact") << 3;
-  }
-  void designRoundTrip() {
-    QFETCH(int, which);
+    Write(dir.filePath("in.json"), CaseFile(kind, inputs));
     MessageBoxRecorder boxes;
-    DesignInputs record = Design(which);
-    std::visit([](auto& r) { r.decimalSeparator = PlatformDecimalSeparator(); }, record);
-    WriteDesignCase(record);
-    Click(Combi2Dlg, "OKBtn");
-    QVERIFY(Results2->isVisible());
-    const auto first = Results2->outcome().fieldTexts;
-    const QStringList firstBoxes = boxes.texts();  // the run's own notes
-    boxes.boxes.clear();
-    QTemporaryDir dir;
-    QVERIFY(WriteCaseFile(Results2, dir.filePath("d.json"),
-                          DesignCaseBytes(Results2->outcome().inputs, &Results2->outcome())));
+    QVERIFY(OpenCaseFile(dir.filePath("in.json")));
+    const QByteArray screen = InputCase(kind);
+    RunCase(kind);
+    const QStringList notes = boxes.texts();  // the run's own notes
+    QVERIFY(WriteCaseFile(Results1, dir.filePath("saved.json"), ResultsCase(kind)));
     DestroyScreens();
     CreateScreens();
-    QVERIFY(OpenCaseFile(dir.filePath("d.json")));
-    QVERIFY(Combi2Dlg->isVisible() && Combi2Dlg->isEnabled() && !Mainform->isVisible());
-    QCOMPARE(Combi2Dlg->showingPage(), PageOf(record));
-    QVERIFY(ReadDesignPage(PageOf(record)) == record);
-    Click(Combi2Dlg, "OKBtn");
-    QCOMPARE(Results2->outcome().fieldTexts, first);
-    QVERIFY(WriteCaseFile(Results2, dir.filePath("again.json"),
-                          DesignCaseBytes(Results2->outcome().inputs, &Results2->outcome())));
-    QCOMPARE(ReadAll(dir.filePath("again.json")), ReadAll(dir.filePath("d.json")));
-    QCOMPARE(boxes.texts(), firstBoxes);
+    boxes.boxes.clear();
+    QVERIFY(OpenCaseFile(dir.filePath("saved.json")));
+    QVERIFY(!Mainform->isVisible() && Combi1Dlg->isVisible() == Thermal(kind) &&
+            Combi2Dlg->isVisible() != Thermal(kind) && Combi2Dlg->isEnabled());
+    QCOMPARE(InputCase(kind), screen);
+    RunCase(kind);
+    QCOMPARE(boxes.texts(), notes);
+    QVERIFY(WriteCaseFile(Results1, dir.filePath("again.json"), ResultsCase(kind)));
+    QCOMPARE(ReadAll(dir.filePath("again.json")), ReadAll(dir.filePath("saved.json")));
   }
 
   // A file that cannot be read names the file and the key, and nothing changes.
@@ -197,25 +158,26 @@ class CaseEntriesTest : public QObject {
     QFETCH(QString, key);
     QTemporaryDir dir;
     const QString path = dir.filePath("bad.json");
-    Write(path, R"({"format": "calvora-case", "version": 1, "kind": ")" + kind.toUtf8() +
-                    R"(", "inputs": )" + inputs + "}");
-    WriteThermalScreen(*Combi1Dlg, Thermal());
-    Combi1Dlg->show();
-    const DesignInputs design = ReadDesignPage(design::DesignPage::CrossFlow);
+    Write(path, CaseFile(kind, inputs));
+    Write(dir.filePath("good.json"), CaseFile("thermal", kCases[0].inputs));
+    QVERIFY(OpenCaseFile(dir.filePath("good.json")));
+    const QByteArray thermal = InputCase("thermal"), crossFlow = InputCase("cross-flow");
     MessageBoxRecorder boxes;
     QVERIFY(!OpenCaseFile(path));
     QCOMPARE(boxes.boxes.size(), 1);
     QVERIFY2(boxes.boxes[0].text.contains("bad.json: " + key + ": "), qPrintable(boxes.texts()[0]));
     QVERIFY(Combi1Dlg->isVisible() && !Combi2Dlg->isVisible());
-    QVERIFY(ReadThermalScreen(*Combi1Dlg) == Thermal());
-    QVERIFY(ReadDesignPage(design::DesignPage::CrossFlow) == design);
+    QCOMPARE(InputCase("thermal"), thermal);
+    QCOMPARE(InputCase("cross-flow"), crossFlow);
   }
 
   // Copy results: one "caption TAB value" line per field; F9: the chart window
   // with the run's operating point.
   void resultsCopyAndChart() {
-    WriteThermalScreen(*Combi1Dlg, Thermal());
-    Click(Combi1Dlg, "OkBtn");
+    QTemporaryDir dir;
+    Write(dir.filePath("t.json"), CaseFile("thermal", kCases[0].inputs));
+    QVERIFY(OpenCaseFile(dir.filePath("t.json")));
+    RunCase("thermal");
     Results1->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Results1));
     QTest::keyClick(Results1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
