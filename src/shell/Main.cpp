@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/ui/CaseActions.h"
 #include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "thermal/InputCaptions.h"
@@ -122,6 +123,7 @@ TMainform::TMainform(QWidget* parent) : QWidget(parent) {
   connect(BitBtn4, &QPushButton::clicked, this,
           [] { OpenHelpTopic(QString::fromUtf8(kHelpTopic)); });
   BitBtn1->setFocus();
+  AcceptCaseDrops(this, [this](const QString& path) { emit caseOpenRequested(path); });
 }
 
 void TMainform::closeEvent(QCloseEvent* event) {

@@ -22,6 +22,8 @@ class TMainform : public QWidget {
   // The thermal analysis (BitBtn1) or the design calculation (BitBtn2) was chosen.
   void thermalAnalysisChosen();
   void designChosen();
+  // A case file was dropped on the main menu.
+  void caseOpenRequested(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,19 +1,29 @@
 #include "shell/Screens.h"
 
 #include <QApplication>
+#include <QJsonObject>
+
+#include "cases/CaseFile.h"
+#include "charts/ui/ChartWindow.h"
+#include "charts/ui/ChartInputs.h"
+#include "common/ui/CaseActions.h"
 
 #include "design/ui/Arangem.h"
 #include "design/ui/Combi2.h"
 #include "design/ui/Crosmix.h"
+#include "design/ui/DesignCase.h"
 #include "design/ui/Linearr.h"
 #include "design/ui/Other1.h"
 #include "design/ui/Other2.h"
+#include "design/ui/PageFields.h"
 #include "design/ui/Pressu.h"
 #include "design/ui/Result2.h"
 #include "design/ui/Stagearr.h"
 #include "shell/Main.h"
 #include "thermal/ui/Combi1.h"
 #include "thermal/ui/Result1.h"
+#include "thermal/ui/ThermalCase.h"
+#include "thermal/ui/ThermalScreen.h"
 
 namespace {
 
@@ -124,14 +134,89 @@ void ConnectDesignScreens() {
   });
 }
 
+// Of the main menu, the input screens and the results screens, only `screen`
+// stays visible (and no design dialog).
+void ShowOnly(QWidget* screen) {
+  QWidget* screens[] = {Mainform,  Combi1Dlg, Combi2Dlg, Results1,  Results2,   Pressdlg,
+                        Other1dlg, Other2dlg, Crossmix,  Inlinedlg, Staggerdlg, Arrangem};
+  for (QWidget* other : screens)
+    if (other && other != screen && other->isVisible())
+      other->hide();
+  screen->show();
+  screen->raise();
+  screen->activateWindow();
+}
+
+// Opening a case, "Save case..." and "Chart..." on every screen, and the
+// dropping of a case file on the main menu.
+void ConnectCaseEntries() {
+  const auto open = [](const QString& path) { OpenCaseFile(path); };
+  QObject::connect(Mainform, &TMainform::caseOpenRequested, Mainform, open);
+  QObject::connect(Combi1Dlg, &TCombi1Dlg::caseOpenRequested, Combi1Dlg, open);
+  QObject::connect(Results1, &TResults1::caseOpenRequested, Results1, open);
+  QObject::connect(Combi2Dlg, &TCombi2Dlg::caseOpenRequested, Combi2Dlg, open);
+  QObject::connect(Results2, &TResults2::caseOpenRequested, Results2, open);
+  // "Chart..." (F9) after the case entries of the results screens.
+  QObject::connect(calvora::charts::AddChartEntry(Results1), &QAction::triggered, Results1, [] {
+    calvora::charts::ShowChartWindow(
+        calvora::charts::ThermalChartInputs(Results1->outcome().state));
+  });
+  QObject::connect(calvora::charts::AddChartEntry(Results2), &QAction::triggered, Results2, [] {
+    calvora::charts::ShowChartWindow(calvora::charts::DesignChartInputs(Results2->outcome()));
+  });
+}
+
 // Screens never call each other: each says what happened with a signal, and
 // the reactions across screens are connected here, in one place.
 void ConnectScreens() {
   ConnectThermalScreens();
   ConnectDesignScreens();
+  ConnectCaseEntries();
+}
+
+// The screen the user is on, to own the message of a file that cannot be opened.
+QWidget* ShowingScreen() {
+  for (QWidget* screen : {static_cast<QWidget*>(Combi1Dlg), static_cast<QWidget*>(Combi2Dlg),
+                          static_cast<QWidget*>(Results1), static_cast<QWidget*>(Results2)})
+    if (screen && screen->isVisible())
+      return screen;
+  return Mainform;
 }
 
 }  // namespace
+
+bool OpenCaseFile(const QString& path) {
+  namespace cs = calvora::cases;
+  cs::CaseDocument document;
+  cs::CaseFault fault;
+  if (!cs::LoadCase(path, document, fault)) {
+    ShowCaseFault(ShowingScreen(), fault);
+    return false;
+  }
+  // Into a copy of what the input screen holds: keys the file leaves out keep
+  // their values; the screen changes only when the whole file is sound.
+  if (document.kind == calvora::cases::kKinds[0]) {
+    calvora::ThermalInputs record = ReadThermalScreen(*Combi1Dlg);
+    if (!ApplyThermalCase(document, record, fault)) {
+      ShowCaseFault(ShowingScreen(), fault);
+      return false;
+    }
+    WriteThermalScreen(*Combi1Dlg, record);
+    ShowOnly(Combi1Dlg);
+    return true;
+  }
+  const auto page = PageOfCaseKind(document.kind);
+  if (!page)
+    return false;  // the reader accepts only the five kinds
+  calvora::DesignInputs record = ReadDesignPage(*page);
+  if (!ApplyDesignCase(document, record, fault)) {
+    ShowCaseFault(ShowingScreen(), fault);
+    return false;
+  }
+  WriteDesignCase(record);
+  ShowOnly(Combi2Dlg);
+  return true;
+}
 
 // Every screen is a top-level window without a Qt parent: dialogs of a
 // disabled screen must stay enabled, and each lives for the whole run.

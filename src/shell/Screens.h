@@ -7,3 +7,11 @@ void CreateScreens();
 
 // Deletes the screens created by CreateScreens (tests call it between cases).
 void DestroyScreens();
+
+class QString;
+
+// Opens a case file: when the whole file is sound, its input screen is filled
+// with it and shown (the main menu and the other screens hidden), ready for
+// OK; otherwise a message names the file, the key and the fault, and no
+// screen changes.
+bool OpenCaseFile(const QString& path);

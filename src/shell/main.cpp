@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QStringList>
+#include <QTimer>
 
 #include "cli/CommandLine.h"
 #include "cli/Kinds.h"
@@ -20,5 +22,9 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName("org.calvora.calvora");
   CreateScreens();
   Mainform->show();
+  // `calvora CASE.json`: the case opens on its input screen once the program runs.
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() == 2 && !arguments[1].startsWith('-'))
+    QTimer::singleShot(0, &app, [path = arguments[1]] { OpenCaseFile(path); });
   return app.exec();
 }

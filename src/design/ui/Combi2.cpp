@@ -27,6 +27,7 @@
 #include "common/ui/RadioGroup.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignOutcome.h"
+#include "design/ui/DesignCase.h"
 #include "design/ui/PageFields.h"
 #include "properties/FluidTables.h"
 
@@ -205,6 +206,11 @@ TCombi2Dlg::TCombi2Dlg(QWidget* parent) : TScreen(parent) {
 
   // FormCreate: the first surface of the compacts list.
   compact_.surfaces->setCurrentIndex(0);
+
+  caseActions_ = AddCaseActions(this, false);
+  ConnectCaseEntries(
+      this, caseActions_, [this](const QString& path) { emit caseOpenRequested(path); },
+      [this] { return DesignCaseBytes(ReadDesignPage(showingPage())); });
 }
 
 QWidget* TCombi2Dlg::buildDoublePipePage() {
@@ -455,6 +461,10 @@ void TCombi2Dlg::connectPage(DesignPage page) {
     connect(crossFlow_.entries[CrossFlowPage::kTubeOutsideDiameter].edit, &QLineEdit::textChanged,
             this, &TCombi2Dlg::outsideDiameterEdited);
   }
+}
+
+void TCombi2Dlg::showPage(DesignPage page) {
+  notebook_->setCurrentWidget(pages_[static_cast<int>(page)]);
 }
 
 QString TCombi2Dlg::showingPageCaption() const {

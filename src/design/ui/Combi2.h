@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <string_view>
+#include "common/ui/CaseActions.h"
 #include "common/ui/Screen.h"
 
 #include "design/DesignFields.h"
@@ -152,6 +153,11 @@ class TCombi2Dlg : public TScreen {
   const ShellAndTubePage& shellAndTubePage() const { return shellAndTube_; }
   const CompactPage& compactPage() const { return compact_; }
 
+  // Brings page `page` to the front.
+  void showPage(calvora::design::DesignPage page);
+  // "Open case..." and "Save case...": the page showing as a case file.
+  const CaseActions& caseActions() const { return caseActions_; }
+
   // Shows an auxiliary dialog modelessly and disables this screen; the dialog
   // enables it again when it is confirmed, cancelled or closed.
   void openDialog(QWidget* dialog);
@@ -183,12 +189,15 @@ class TCombi2Dlg : public TScreen {
   void outsideDiameterChanged();
   // OK ended with results: the results screen shows them and this screen hides.
   void resultsReady(const calvora::DesignOutcome& outcome);
+  // A case file was chosen ("Open case...") or dropped on the screen.
+  void caseOpenRequested(const QString& path);
 
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
   QPointer<QWidget> focusBeforeDialog_;
+  CaseActions caseActions_;
 
   QWidget* buildDoublePipePage();
   QWidget* buildCrossFlowPage();

@@ -1,5 +1,6 @@
 #include "design/ui/Result2.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include "design/DesignCaptions.h"
 #include "design/DesignFields.h"
 #include "design/DesignReport.h"
+#include "design/ui/DesignCase.h"
 #include "design/ui/DesignText.h"
 
 TResults2* Results2 = nullptr;
@@ -150,6 +152,27 @@ TResults2::TResults2(QWidget* parent) : TScreen(parent) {
           [this] { SaveReportWithDialog(this, kReportFilter, reportLines(false)); });
   connect(made[3], &QPushButton::clicked, this, &TResults2::quitClicked);
   connect(made[4], &QPushButton::clicked, this, [] { OpenHelpTopic("Results"); });
+
+  caseActions_ = AddCaseActions(this, true);
+  ConnectCaseEntries(
+      this, caseActions_, [this](const QString& path) { emit caseOpenRequested(path); },
+      [this] { return DesignCaseBytes(shown_.inputs, &shown_); });
+  connect(caseActions_.copyResults, &QAction::triggered, this, [this] { CopyText(resultLines()); });
+}
+
+QString TResults2::resultLines() const {
+  QStringList captions;
+  QStringList values;
+  for (int i = 0; i < calvora::kDesignResultFieldCount; ++i) {
+    const auto& row = dt::kDesignResultFields[i];
+    if (!shown_.fieldVisible[i])
+      continue;
+    // A field of a two-column group is named by its column and its row.
+    captions << (row.column.empty() ? DesignText(row.caption)
+                                    : DesignText(row.column) + ' ' + DesignText(row.caption));
+    values << fields_[i]->text();
+  }
+  return CaptionValueLines(captions, values);
 }
 
 void TResults2::showOutcome(const calvora::DesignOutcome& outcome) {

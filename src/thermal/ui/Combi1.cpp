@@ -11,6 +11,7 @@
 #include "common/ui/Centre.h"
 #include "common/ui/Help.h"
 #include "common/ui/QtMessages.h"
+#include "thermal/ui/ThermalCase.h"
 #include "thermal/ui/ThermalScreen.h"
 
 TCombi1Dlg* Combi1Dlg = nullptr;
@@ -205,6 +206,11 @@ TCombi1Dlg::TCombi1Dlg(QWidget* parent) : QDialog(parent) {
   order << OkBtn << CancelBtn << HelpBtn << BitBtn1;
   for (int i = 1; i < order.size(); ++i)
     setTabOrder(order[i - 1], order[i]);
+
+  caseActions_ = AddCaseActions(this, false);
+  ConnectCaseEntries(
+      this, caseActions_, [this](const QString& path) { emit caseOpenRequested(path); },
+      [this] { return ThermalCaseBytes(ReadThermalScreen(*this)); });
 }
 
 QLineEdit* TCombi1Dlg::edit(calvora::thermal_input::Quantity quantity) const {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 
+#include "common/ui/CaseActions.h"
 #include "common/ui/RadioGroup.h"
 #include "thermal/ThermalFields.h"
 
@@ -73,6 +74,9 @@ class TCombi1Dlg : public QDialog {
   QWidget* inputControl(std::size_t row) const;
   QCheckBox* unknownBox(std::size_t row) const;
 
+  // "Open case..." and "Save case...": the screen's entries as a case file.
+  const CaseActions& caseActions() const { return caseActions_; }
+
   // Escape and "&Back" close the screen like its close box, so the main menu returns.
   void reject() override;
 
@@ -82,6 +86,8 @@ class TCombi1Dlg : public QDialog {
   // The screen closed ("&Back", Escape, close box); "&Quit" also asks to end the program.
   void closed();
   void quitRequested();
+  // A case file was chosen ("Open case...") or dropped on the screen.
+  void caseOpenRequested(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -96,6 +102,7 @@ class TCombi1Dlg : public QDialog {
   std::array<QWidget*, calvora::kThermalInputFields.size()> inputControls_{};
   std::array<QCheckBox*, calvora::kUnknownCount> unknownBoxes_{};
   QWidget* captions_[calvora::thermal_input::kQuantityCount] = {};
+  CaseActions caseActions_;
   bool centred_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "thermal/ui/Result1.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include "common/ui/ReportOutput.h"
 #include "thermal/InputCaptions.h"
 #include "thermal/ThermalFields.h"
+#include "thermal/ui/ThermalCase.h"
 
 TResults1* Results1 = nullptr;
 
@@ -124,6 +126,22 @@ TResults1::TResults1(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(6);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  caseActions_ = AddCaseActions(this, true);
+  ConnectCaseEntries(
+      this, caseActions_, [this](const QString& path) { emit caseOpenRequested(path); },
+      [this] { return ThermalCaseBytes(inputs_, &outcome_); });
+  connect(caseActions_.copyResults, &QAction::triggered, this, [this] { CopyText(resultLines()); });
+}
+
+QString TResults1::resultLines() const {
+  QStringList captions;
+  QStringList values;
+  for (std::size_t i = 0; i < calvora::kThermalResultFields.size(); ++i) {
+    captions << captions_[i]->text();
+    values << fields_[i]->text();
+  }
+  return CaptionValueLines(captions, values);
 }
 
 void TResults1::showOutcome(const calvora::ThermalInputs& inputs,

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <string_view>
 
+#include "common/ui/CaseActions.h"
 #include "thermal/ResultCaptions.h"
 #include "thermal/ThermalReport.h"
 #include "thermal/ThermalSolver.h"
@@ -31,6 +32,14 @@ class TResults1 : public QDialog {
   // The report of the run shown.
   QStringList reportLines(calvora::ReportVariant variant) const;
 
+  // The run on display.
+  const calvora::ThermalOutcome& outcome() const { return outcome_; }
+  // "Open case...", "Save case..." (the run's entries and its results),
+  // "Copy results".
+  const CaseActions& caseActions() const { return caseActions_; }
+  // Every field as "caption TAB value" lines.
+  QString resultLines() const;
+
   QLabel* Label16;        // the introduction
   QGroupBox* GroupBox1;   // temperatures
   QGroupBox* GroupBox2;   // fluid flow conditions
@@ -47,6 +56,8 @@ class TResults1 : public QDialog {
   // The screen closed ("&Back", Escape, close box); "&Quit" also asks to end the program.
   void closed();
   void quitRequested();
+  // A case file was chosen ("Open case...") or dropped on the screen.
+  void caseOpenRequested(const QString& path);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -61,6 +72,7 @@ class TResults1 : public QDialog {
   QLabel* captions_[calvora::thermal_results::kFieldCount] = {};
   calvora::ThermalInputs inputs_;
   calvora::ThermalOutcome outcome_;
+  CaseActions caseActions_;
   bool centred_ = false;
 };
 
