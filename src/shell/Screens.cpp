@@ -4,8 +4,8 @@
 #include <QJsonObject>
 
 #include "cases/CaseFile.h"
-#include "charts/ui/ChartWindow.h"
 #include "charts/ui/ChartInputs.h"
+#include "charts/ui/ChartWindow.h"
 #include "common/ui/CaseActions.h"
 
 #include "design/ui/Arangem.h"
