@@ -63,12 +63,16 @@ void AddSentence(Lines& lines, const std::array<std::string_view, N>& sentences,
 
 template <class R, std::size_t N>
 void AddFluids(Lines& lines, const std::array<fields::InputField<R>, N>& rows, const R& in) {
+  // The temperature lines start with a blank: " Inner fluid Temp. :   80".
+  const auto temperatureLine = [&](std::string_view key, const std::string& text) {
+    std::string line(" ");
+    line.append(CaptionOf(rows, key)).append("   ").append(text);
+    lines.push_back(std::move(line));
+  };
   AddSentence(lines, dt::kInnerFluidSentences, in.innerFluid);
-  lines.push_back(" " + std::string(CaptionOf(rows, "innerTemperature")) + "   " +
-                  in.innerTemperature);
+  temperatureLine("innerTemperature", in.innerTemperature);
   AddSentence(lines, dt::kOuterFluidSentences, in.outerFluid);
-  lines.push_back(" " + std::string(CaptionOf(rows, "outerTemperature")) + "   " +
-                  in.outerTemperature);
+  temperatureLine("outerTemperature", in.outerTemperature);
   AddSentence(lines, dt::kMaterialSentences, in.material);
 }
 
