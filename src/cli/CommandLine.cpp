@@ -490,10 +490,10 @@ int RunCommandLine(const QStringList& arguments, const KindRegistry& kinds, std:
 
   RunPlan plan;
   plan.threads = threads;
-  for (const QString& spec : parser.values(vary)) {
+  for (const QString& option : parser.values(vary)) {
     VaryAxis axis;
     std::string fault;
-    if (!ParseVary(Std(spec), axis, fault))
+    if (!ParseVary(Std(option), axis, fault))
       return usage("--vary: " + fault);
     for (const LoadedCase& c : loaded)
       if (!c.kind->EntryUnit(axis.key))

@@ -21,12 +21,12 @@ double VaryAxis::Value(int i) const {
   return cases::RoundTo15Digits(from + (to - from) * i / (count - 1));
 }
 
-bool ParseVary(std::string_view spec, VaryAxis& axis, std::string& fault) {
-  fault = "\"" + std::string(spec) + "\" is not KEY=FROM:TO:N";
-  const auto equals = spec.find('=');
+bool ParseVary(std::string_view option, VaryAxis& axis, std::string& fault) {
+  fault = "\"" + std::string(option) + "\" is not KEY=FROM:TO:N";
+  const auto equals = option.find('=');
   if (equals == std::string_view::npos || equals == 0)
     return false;
-  std::string_view rest = spec.substr(equals + 1);
+  std::string_view rest = option.substr(equals + 1);
   std::string_view parts[3];
   for (int i = 0; i < 3; ++i) {
     const auto colon = rest.find(':');
@@ -45,7 +45,7 @@ bool ParseVary(std::string_view spec, VaryAxis& axis, std::string& fault) {
     fault += " (N is 1, so FROM and TO must be equal)";
     return false;
   }
-  axis = {std::string(spec.substr(0, equals)), *from, *to, static_cast<int>(*count)};
+  axis = {std::string(option.substr(0, equals)), *from, *to, static_cast<int>(*count)};
   fault.clear();
   return true;
 }

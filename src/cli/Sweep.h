@@ -28,7 +28,7 @@ struct VaryAxis {
 
 // Reads "KEY=FROM:TO:N" (numbers with '.'; N from 1 to 10,000,000, and FROM =
 // TO when N is 1); on failure says why in `fault`.
-bool ParseVary(std::string_view spec, VaryAxis& axis, std::string& fault);
+bool ParseVary(std::string_view option, VaryAxis& axis, std::string& fault);
 
 // The number of grid points, or -1 above 1e9 points.
 std::int64_t PointCount(std::span<const VaryAxis> axes);
