@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "common/FieldTable.h"
 #include "common/Messages.h"
@@ -51,6 +52,24 @@ inline constexpr const char* kCoefficientMessage =
 inline constexpr const char* kDutyTooLargeMessage =
     "The total heat transfer Q must not exceed Cmin (Th1 - Tc1), the most these flows can "
     "exchange, please check it !";
+
+// Every warning a thermal run can show: the choice of unknowns, a missing value
+// and the entry checks. Each ends the run with no results.
+inline constexpr std::array<std::string_view, 15> kThermalWarnings = {kNoUnknownsMessage,
+                                                                      kOneUnknownMessage,
+                                                                      kTwoUnknownsMessage,
+                                                                      kTooManyUnknownsMessage,
+                                                                      kRefusedCombinationMessage,
+                                                                      kMissingValuesMessage,
+                                                                      kInletOrderMessage,
+                                                                      kHotOutletRangeMessage,
+                                                                      kColdOutletRangeMessage,
+                                                                      kHotFlowMessage,
+                                                                      kColdFlowMessage,
+                                                                      kDutyMessage,
+                                                                      kAreaMessage,
+                                                                      kCoefficientMessage,
+                                                                      kDutyTooLargeMessage};
 
 // The seven quantities that may be marked unknown, in the order they are counted.
 enum class Unknown : int { Th0, Tc0, Mh, Mc, Q, A, U };

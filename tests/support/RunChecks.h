@@ -190,25 +190,10 @@ inline std::string CheckDesignOutcome(const calvora::DesignOutcome& outcome,
 // Messages that end a thermal run with no results (every message a thermal run
 // shows ends it).
 inline bool EndsThermalRun(const Message& m) {
-  const std::string_view warnings[] = {calvora::kNoUnknownsMessage,
-                                       calvora::kOneUnknownMessage,
-                                       calvora::kTwoUnknownsMessage,
-                                       calvora::kTooManyUnknownsMessage,
-                                       calvora::kRefusedCombinationMessage,
-                                       calvora::kMissingValuesMessage,
-                                       calvora::kInletOrderMessage,
-                                       calvora::kHotOutletRangeMessage,
-                                       calvora::kColdOutletRangeMessage,
-                                       calvora::kHotFlowMessage,
-                                       calvora::kColdFlowMessage,
-                                       calvora::kDutyMessage,
-                                       calvora::kAreaMessage,
-                                       calvora::kCoefficientMessage,
-                                       calvora::kDutyTooLargeMessage};
   const std::string_view errors[] = {
       calvora::kCalculationFailedMessage, calvora::kMassFlowNotFoundMessage,
       calvora::kInsufficientDataMessage, calvora::kCannotFindNtuMessage};
-  for (std::string_view w : warnings)
+  for (std::string_view w : calvora::kThermalWarnings)
     if (m.kind == MessageKind::Warning && m.text == w)
       return true;
   for (std::string_view e : errors)

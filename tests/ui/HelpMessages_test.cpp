@@ -23,28 +23,13 @@ namespace {
 
 namespace dt = calvora::design;
 
-const std::vector<std::string_view> kMessages = {
+const std::vector<std::string_view> kListedMessages = {
     // effectiveness-NTU relations and the mass-flow search
     calvora::kInsufficientDataMessage,
     calvora::kCannotFindNtuMessage,
     calvora::kMassFlowNotFoundMessage,
-    // thermal analysis
-    calvora::kNoUnknownsMessage,
-    calvora::kOneUnknownMessage,
-    calvora::kTwoUnknownsMessage,
-    calvora::kTooManyUnknownsMessage,
-    calvora::kRefusedCombinationMessage,
-    calvora::kMissingValuesMessage,
+    // thermal analysis (its warnings are added below)
     calvora::kCalculationFailedMessage,
-    calvora::kInletOrderMessage,
-    calvora::kHotOutletRangeMessage,
-    calvora::kColdOutletRangeMessage,
-    calvora::kHotFlowMessage,
-    calvora::kColdFlowMessage,
-    calvora::kDutyMessage,
-    calvora::kAreaMessage,
-    calvora::kCoefficientMessage,
-    calvora::kDutyTooLargeMessage,
     // design screen and its dialogs
     dt::kMathErrorMessage,
     dt::kConversionErrorMessage,
@@ -83,6 +68,12 @@ const std::vector<std::string_view> kMessages = {
     "The report could not be saved to ",
 };
 
+std::vector<std::string_view> AllMessages() {
+  std::vector<std::string_view> all = kListedMessages;
+  all.insert(all.end(), calvora::kThermalWarnings.begin(), calvora::kThermalWarnings.end());
+  return all;
+}
+
 }  // namespace
 
 class HelpMessagesTest : public QObject {
@@ -97,7 +88,7 @@ class HelpMessagesTest : public QObject {
     help.setHtml(QString::fromUtf8(file.readAll()));
     const QString shown = help.toPlainText();
     QStringList missing;
-    for (std::string_view message : kMessages) {
+    for (std::string_view message : AllMessages()) {
       const QString text =
           QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
       // A text that the program completes (a number, a file name) is quoted up to its end.
