@@ -524,45 +524,39 @@ void DrawLegend(QPainter& painter, const Plot& plot, const PlotLayout& layout, c
     painter.drawRect(layout.legend);
   }
   painter.setFont(fonts.small);
-  double y = layout.legend.top() + fonts.pad / 2;
-  if (layout.legendFlows) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::NoBrush);
-    double x = layout.legend.left();
-    y = layout.legend.top();
-    for (const LegendEntry& e : LegendEntries(plot)) {
-      const double w = EntryWidth(e, fonts);
-      if (x > layout.legend.left() && x + w > layout.legend.right()) {
-        x = layout.legend.left();
-        y += metrics.lineSpacing();
-      }
-      QPen pen(e.color);
-      pen.setWidthF(e.width);
-      if (e.dashed)
-        pen.setStyle(Qt::DashLine);
-      painter.setPen(pen);
-      const double mid = y + metrics.lineSpacing() / 2;
-      painter.drawLine(QPointF(x, mid), QPointF(x + 24, mid));
-      painter.setPen(Qt::black);
-      painter.drawText(QRectF(x + 24 + fonts.pad * 0.8, y, w, metrics.lineSpacing()),
-                       Qt::AlignLeft | Qt::AlignVCenter, e.label);
-      x += w;
-    }
-    return;
-  }
-  for (const LegendEntry& e : LegendEntries(plot)) {
+  // One entry: a short line in the series' pen, its label beside it in `width`.
+  const auto drawEntry = [&](const LegendEntry& e, double x, double y, double width) {
     QPen pen(e.color);
     pen.setWidthF(e.width);
     if (e.dashed)
       pen.setStyle(Qt::DashLine);
     painter.setPen(pen);
     const double mid = y + metrics.lineSpacing() / 2;
-    const double x = layout.legend.left() + fonts.pad;
     painter.drawLine(QPointF(x, mid), QPointF(x + 24, mid));
     painter.setPen(Qt::black);
-    painter.drawText(
-        QRectF(x + 24 + fonts.pad * 0.8, y, layout.legend.right() - x - 24, metrics.lineSpacing()),
-        Qt::AlignLeft | Qt::AlignVCenter, e.label);
+    painter.drawText(QRectF(x + 24 + fonts.pad * 0.8, y, width, metrics.lineSpacing()),
+                     Qt::AlignLeft | Qt::AlignVCenter, e.label);
+  };
+  if (layout.legendFlows) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::NoBrush);
+    double x = layout.legend.left();
+    double y = layout.legend.top();
+    for (const LegendEntry& e : LegendEntries(plot)) {
+      const double w = EntryWidth(e, fonts);
+      if (x > layout.legend.left() && x + w > layout.legend.right()) {
+        x = layout.legend.left();
+        y += metrics.lineSpacing();
+      }
+      drawEntry(e, x, y, w);
+      x += w;
+    }
+    return;
+  }
+  double y = layout.legend.top() + fonts.pad / 2;
+  const double x = layout.legend.left() + fonts.pad;
+  for (const LegendEntry& e : LegendEntries(plot)) {
+    drawEntry(e, x, y, layout.legend.right() - x - 24);
     y += metrics.lineSpacing();
   }
 }
